@@ -1,0 +1,81 @@
+#include "app/startup.h"
+
+#include "about/about_box.h"
+#include "app/app.h"
+#include "app/menu_bar1.h"
+#include "framework/exceptions.h"
+#include "framework/runtime.h"
+#include "main_window/window1.h"
+#include "preferences/pref_module.h"
+#include "update_check/self_test.h"
+#include "update_check/update_window.h"
+
+void initialize() {
+  RuntimeInitClasses();
+  for (const ClassRecord* record : {&App::ClassInfo(), &Window1::ClassInfo(), &MenuBar1::ClassInfo(), &AboutBox::ClassInfo(),
+                                    &selfTest::ClassInfo(), &updateWindow::ClassInfo()}) {
+    ClassRegistry::Register(*record);
+  }
+  prefModule::InitDirectives();
+  ClassRegistry::Register(directiveClass::ClassInfo());
+}
+
+std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
+  try {
+    function(argument);
+    return nullptr;
+  } catch (const RuntimeException&) {
+    return std::current_exception();
+  }
+}
+
+void InitFileTypes() {}
+
+void NewAppInstance() {
+  auto app = std::make_shared<class App>();
+  app->SetMenuBar(MenuBar1());
+  RuntimeRegisterAppObject(app);
+}
+
+void ApplicationAddMenuHandlers() {
+  auto app = App();
+  auto& a = NotNil(app);
+  const ClassRecord& record = a.Record();
+  const String signature = U"(  ) as Boolean";
+  a.AddMenuHandler(U"EditAbout", Delegate(record, U"_EditAbout_Action", signature, [&a] { return a.EditAbout_Action(); }));
+  a.AddMenuHandler(U"CheckforUpdateCheckNow",
+                   Delegate(record, U"_CheckforUpdateCheckNow_Action", signature, [&a] { return a.CheckforUpdateCheckNow_Action(); }));
+}
+
+void EarlyStartup() {
+  RuntimeInitExternalClasses();
+  InitPluginEntrypoints();
+  InitFileTypes();
+  NewAppInstance();
+  ApplicationAddMenuHandlers();
+}
+
+void MakeDefaultView() { Window1(); }
+
+void LateStartup() { MakeDefaultView(); }
+
+void Main() {
+  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
+  EarlyStartup();
+  RunFrameworkInitialization(&LateStartup);
+  RuntimeRun();
+}
+
+void finalize() {
+  RuntimeFinalize();
+  MenuBar1::implicitInstanceExit();
+  prefModule::ReleaseDirectives();
+}
+
+int RunProgram(int argc, char** argv) {
+  RuntimeInit(argc, argv);
+  initialize();
+  Main();
+  finalize();
+  return RuntimeExit();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+// Class records: what the framework knows of each class by name (superclass, own methods with
+// their signatures and attributes, and the event table that maps framework events to methods).
+// The name-based look-ups read them: implicit windows, delegates and menu handlers.
+
+#include <map>
+#include <vector>
+
+#include "framework/exceptions.h"
+#include "framework/string.h"
+
+struct MethodInfo {
+  String name;
+  String signature;
+  std::vector<String> attributes;  // "__Scope=Public", "Hidden"
+};
+
+struct ClassRecord {
+  String name;
+  const ClassRecord* superclass = nullptr;
+  std::vector<MethodInfo> methods;
+  std::map<String, String> events;  // framework event name -> own method name
+
+  const MethodInfo* Method(const String& methodName) const;  // own or inherited
+  bool HandlesEvent(const String& event) const;
+  bool IsA(const String& className) const;
+};
+
+// The registry is filled at start-up in the program's fixed order and emptied at shutdown.
+namespace ClassRegistry {
+void Register(const ClassRecord& record);
+const ClassRecord* Find(const String& name);
+std::vector<String> Names();  // in registration order
+void Clear();
+}  // namespace ClassRegistry
+
+// Own methods all public, as every class of this program declares them.
+std::vector<MethodInfo> PublicMethods(std::initializer_list<std::pair<const char*, const char*>> nameAndSignature);
+
+// A handler is bound by name, and only to a method the class declares with that signature;
+// a mismatch is a programming error that must not pass silently.
+template <class F>
+F Delegate(const ClassRecord& record, const String& method, const String& signature, F function) {
+  const MethodInfo* info = record.Method(method);
+  if (!info || info->signature != signature) throw IllegalCastException("no method " + ToUtf8(method) + " " + ToUtf8(signature) + " in " + ToUtf8(record.name));
+  return function;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+// Controls: created through a window (Window::New), registered and found by name. Control is the
+// base of everything a window holds; RectControl is the visible kind, with geometry and font.
+
+#include <memory>
+#include <optional>
+
+#include "framework/class_record.h"
+#include "framework/property_list.h"
+
+class QWidget;
+class Window;
+
+class Control : public PropertyTarget, public std::enable_shared_from_this<Control> {
+ public:
+  Control() = default;
+  ~Control() override = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  static const ClassRecord& ClassInfo();
+  virtual const ClassRecord& Record() const { return ClassInfo(); }
+
+  const String& Name() const { return name_; }
+  // The owning window; Nil once it has closed.
+  std::shared_ptr<::Window> Window() const { return window_.lock(); }
+
+  // Called by Window::New and Window::AddControl.
+  void AttachTo(::Window& window);
+  void SetName(const String& name) { name_ = name; }
+  // The window has closed: drop the widget and stop anything under way.
+  virtual void Detach();
+
+  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
+  void SetProperty(std::string_view key, const PropertyValue& value) override;
+
+  QWidget* Widget() const { return widget_; }  // Nil for controls without a face, or when closed
+
+ protected:
+  virtual QWidget* CreateWidget(QWidget* parent);
+  // The widget, or NilObjectException when the control's window has closed. Main thread only.
+  QWidget& LiveWidget() const;
+
+ private:
+  String name_;
+  std::weak_ptr<::Window> window_;
+  QWidget* widget_ = nullptr;
+};
+
+class RectControl : public Control {
+ public:
+  static const ClassRecord& ClassInfo();
+  const ClassRecord& Record() const override { return ClassInfo(); }
+
+  std::int32_t Left() const { return left_; }
+  std::int32_t Top() const { return top_; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+  void SetBounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+
+  bool Visible() const;
+  void SetVisible(bool visible);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  std::int32_t TabIndex() const { return tabIndex_; }
+  bool TabStop() const { return tabStop_; }
+
+  // Font: the family as designed ("System" is the platform's own), size 0 for the default size.
+  void SetTextFont(const String& family);
+  void SetTextSize(double size);
+  void SetTextUnit(std::int32_t unit);  // 0: the default unit, one point to one pixel
+  void SetBold(bool bold);
+  bool Bold() const { return bold_; }
+  double TextSize() const { return textSize_; }
+
+  // Redraws at once when immediately is true, otherwise at the next paint.
+  void Refresh(bool immediately = true);
+
+  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
+  void SetProperty(std::string_view key, const PropertyValue& value) override;
+
+ protected:
+  void ApplyFont();
+  void ApplyGeometry();
+  void SetTabStop(bool on);
+
+ private:
+  std::int32_t left_ = 0, top_ = 0, width_ = 80, height_ = 20;
+  std::int32_t tabIndex_ = 0;
+  bool tabStop_ = true;
+  String textFont_ = U"System";
+  double textSize_ = 0;
+  std::int32_t textUnit_ = 0;
+  bool bold_ = false, italic_ = false, underline_ = false;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "framework/control.h"
+
+class ProgressBar : public RectControl {
+ public:
+  static const ClassRecord& ClassInfo();
+  const ClassRecord& Record() const override { return ClassInfo(); }
+
+  std::int32_t Maximum() const;
+  void SetMaximum(std::int32_t maximum);  // 0: a bar that moves without measuring
+  std::int32_t Value() const;
+  void SetValue(std::int32_t value);
+
+  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
+  void SetProperty(std::string_view key, const PropertyValue& value) override;
+
+ protected:
+  QWidget* CreateWidget(QWidget* parent) override;
+};

@@ -1,0 +1,54 @@
+#include "framework/push_button.h"
+
+#include <QPushButton>
+
+#include "framework/qt_text.h"
+#include "framework/runtime.h"
+
+namespace {
+const PropertyKey<PushButton> kKeys[] = {
+    {"Caption", PropertyKind::Text, [](PushButton& b, const PropertyValue& v) { b.SetCaption(std::get<String>(v)); }},
+    {"Default", PropertyKind::Boolean, [](PushButton& b, const PropertyValue& v) { b.SetDefault(std::get<bool>(v)); }},
+    {"Cancel", PropertyKind::Boolean, [](PushButton& b, const PropertyValue& v) { b.SetCancel(std::get<bool>(v)); }},
+    {"ButtonStyle", PropertyKind::Integer, IgnoreProperty<PushButton>},  // 0: the platform's push button
+};
+}  // namespace
+
+const ClassRecord& PushButton::ClassInfo() {
+  static const ClassRecord record{U"PushButton", &RectControl::ClassInfo(), PublicMethods({{"Push", "(  )"}}), {{U"Action", U"Action"}}};
+  return record;
+}
+
+QWidget* PushButton::CreateWidget(QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  button->setAutoDefault(false);
+  QObject::connect(button, &QPushButton::clicked, button, [weak = weak_from_this()] {
+    if (auto self = std::static_pointer_cast<PushButton>(weak.lock())) self->Push();
+  });
+  return button;
+}
+
+String PushButton::Caption() const { return FromQString(static_cast<QPushButton&>(LiveWidget()).text()); }
+void PushButton::SetCaption(const String& caption) { static_cast<QPushButton&>(LiveWidget()).setText(ToQString(caption)); }
+
+void PushButton::SetDefault(bool on) {
+  default_ = on;
+  static_cast<QPushButton&>(LiveWidget()).setDefault(on);
+}
+
+void PushButton::Push() {
+  RequireMainThread();
+  if (!Action) return;
+  auto self = std::static_pointer_cast<PushButton>(shared_from_this());
+  Dispatch([&] { Action(*self); });
+}
+
+std::optional<PropertyKind> PushButton::PropertyKindOf(std::string_view key) const {
+  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
+  return RectControl::PropertyKindOf(key);
+}
+
+void PushButton::SetProperty(std::string_view key, const PropertyValue& value) {
+  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
+  RectControl::SetProperty(key, value);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+
+#include "framework/control.h"
+
+class PushButton : public RectControl {
+ public:
+  static const ClassRecord& ClassInfo();
+  const ClassRecord& Record() const override { return ClassInfo(); }
+
+  String Caption() const;
+  void SetCaption(const String& caption);
+  // Return presses the window's default button, Escape its cancel button.
+  bool Default() const { return default_; }
+  bool Cancel() const { return cancel_; }
+  void SetDefault(bool on);
+  void SetCancel(bool on) { cancel_ = on; }
+
+  // Fires the Action event as a click would.
+  void Push();
+
+  std::function<void(PushButton&)> Action;
+
+  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
+  void SetProperty(std::string_view key, const PropertyValue& value) override;
+
+ protected:
+  QWidget* CreateWidget(QWidget* parent) override;
+
+ private:
+  bool default_ = false, cancel_ = false;
+};

@@ -1,0 +1,184 @@
+#include "framework/runtime.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QMessageBox>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "framework/application.h"
+#include "framework/check_box.h"
+#include "framework/exceptions.h"
+#include "framework/label.h"
+#include "framework/progress_bar.h"
+#include "framework/push_button.h"
+#include "framework/text_area.h"
+#include "framework/window.h"
+
+void ReleaseWindowList();
+
+namespace {
+struct Runtime {
+  std::unique_ptr<QApplication> qt;
+  ExceptionHelper helper = nullptr;
+  int exitCode = 0;
+  bool quitRequested = false;
+  bool initialized = false;
+  std::vector<char*> argv;
+  int argc = 0;
+};
+
+Runtime& State() {
+  static Runtime runtime;
+  return runtime;
+}
+
+String ClassNameOf(const std::exception_ptr& caught) {
+  try {
+    std::rethrow_exception(caught);
+  } catch (const RuntimeException& e) {
+    return FromLatin1(e.ClassName());
+  } catch (const std::exception& e) {
+    return FromLatin1(typeid(e).name());
+  } catch (...) {
+    return U"unknown exception";
+  }
+}
+
+// The one default handler: report, then end with a failure status. Nothing is left half-run.
+[[noreturn]] void Unhandled(const std::exception_ptr& caught) {
+  const String name = ClassNameOf(caught);
+  std::fprintf(stderr, "zendle: unhandled exception: %s\n", ToUtf8(name).c_str());
+  std::fflush(stderr);
+  if (QApplication::instance()) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zendle II"),
+                    QStringLiteral("An exception of class %1 was not handled. The application must shut down.")
+                        .arg(QString::fromStdString(ToUtf8(name))));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+  }
+  std::_Exit(EXIT_FAILURE);
+}
+}  // namespace
+
+void RuntimeInit(int argc, char** argv) {
+  auto& rt = State();
+  rt.exitCode = 0;
+  rt.quitRequested = false;
+  if (QCoreApplication::instance()) return;  // a host (a test) made one already
+  // Qt keeps references to argc and argv for the application's lifetime.
+  rt.argc = argc > 0 ? 1 : 0;
+  static char name[] = "zendle";
+  rt.argv = {argc > 0 ? argv[0] : name, nullptr};
+  if (rt.argc == 0) rt.argv[0] = name, rt.argc = 1;
+  rt.qt = std::make_unique<QApplication>(rt.argc, rt.argv.data());
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setApplicationName(QStringLiteral("Zendle II"));
+}
+
+int RuntimeExit() {
+  auto& rt = State();
+  const int code = rt.exitCode;
+  rt.helper = nullptr;
+  rt.initialized = false;
+  rt.qt.reset();
+  return code;
+}
+
+void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
+
+void RuntimeInitExternalClasses() {}
+
+void RuntimeInitClasses() {
+  for (const ClassRecord* record :
+       {&Application::ClassInfo(), &MenuItem::ClassInfo(), &MenuBar::ClassInfo(), &AppleMenuItem::ClassInfo(), &Window::ClassInfo(),
+        &Control::ClassInfo(), &RectControl::ClassInfo(), &TextArea::ClassInfo(), &PushButton::ClassInfo(), &Label::ClassInfo(),
+        &CheckBox::ClassInfo(), &ProgressBar::ClassInfo()}) {
+    ClassRegistry::Register(*record);
+  }
+}
+
+namespace {
+struct PluginEntry {
+  const char* declaration;
+  void* function;
+};
+std::vector<PluginEntry>& Plugins() {
+  static std::vector<PluginEntry> entries;
+  return entries;
+}
+}  // namespace
+
+void InitPluginEntrypoints() {
+  Plugins() = {{"MD5(text As String) As String", reinterpret_cast<void*>(&PluginMD5)},
+               {"EncodeBase64(text As String, lineWrap As Integer = 76) As String", reinterpret_cast<void*>(&PluginBase64)}};
+}
+
+String PluginMD5(const String& text) {
+  const std::string bytes = ToUtf8(text);
+  const QByteArray digest = QCryptographicHash::hash(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Md5);
+  return FromLatin1(std::string_view(digest.constData(), static_cast<std::size_t>(digest.size())));
+}
+
+String PluginBase64(const String& text, int lineWrap) {
+  const std::string bytes = ToUtf8(text);
+  const QByteArray encoded = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toBase64();
+  if (lineWrap <= 0) return FromLatin1(encoded.toStdString());
+  String out;
+  for (qsizetype i = 0; i < encoded.size(); i += lineWrap) {
+    if (i > 0) out += U"\r\n";
+    out += FromLatin1(encoded.mid(i, lineWrap).toStdString());
+  }
+  return out;
+}
+
+void RunFrameworkInitialization(void (*lateStartup)()) {
+  auto& rt = State();
+  rt.initialized = true;
+  if (auto app = GetAppObject()) Dispatch([&] { app->CallOpen(); });
+  if (lateStartup) Dispatch([&] { lateStartup(); });
+}
+
+void RuntimeRun() {
+  auto& rt = State();
+  // A Quit during start-up ends the run before the loop starts.
+  if (rt.quitRequested) return;
+  rt.exitCode = QApplication::exec();
+}
+
+void Quit(int code) {
+  auto& rt = State();
+  rt.exitCode = code;
+  rt.quitRequested = true;
+  QApplication::exit(code);
+}
+
+void RuntimeFinalize() {
+  ReleaseWindowList();
+  ClassRegistry::Clear();
+  RuntimeRegisterAppObject(nullptr);
+}
+
+void Dispatch(const std::function<void()>& handler) {
+  auto trampoline = [](void* argument) { (*static_cast<const std::function<void()>*>(argument))(); };
+  std::exception_ptr caught;
+  try {
+    if (auto helper = State().helper) {
+      caught = helper(trampoline, const_cast<std::function<void()>*>(&handler));
+    } else {
+      handler();
+    }
+  } catch (...) {
+    caught = std::current_exception();
+  }
+  if (caught) Unhandled(caught);
+}
+
+void RequireMainThread() {
+  auto* app = QCoreApplication::instance();
+  if (app && QThread::currentThread() != app->thread()) throw ThreadAccessingUIException("window member used off the main thread");
+}

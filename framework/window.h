@@ -1,0 +1,118 @@
+#pragma once
+
+// A top-level window. Its constructor sequence (Construct) runs Layout, CreateControls, then the
+// Open event; the framework keeps every open window and hands out the implicit instance of a class.
+// A window counts as open from the start of its Open event to the end of its Close event.
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "framework/class_record.h"
+#include "framework/control.h"
+#include "framework/menu_item.h"
+#include "framework/property_list.h"
+
+class QWidget;
+class WindowWidget;
+
+class Window : public std::enable_shared_from_this<Window>, public PropertyTarget {
+ public:
+  Window();
+  ~Window() override;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  static const ClassRecord& ClassInfo();
+  virtual const ClassRecord& Record() const { return ClassInfo(); }
+
+  // Window.Constructor: builds and opens the window.
+  void Construct();
+
+  std::int32_t Top() const;
+  void SetTop(std::int32_t top);
+  std::int32_t Left() const;
+  void SetLeft(std::int32_t left);
+  std::int32_t Width() const;
+  std::int32_t Height() const;  // the content area, without the menu bar
+  String Title() const;
+  std::int32_t Frame() const { return frame_; }
+  bool IsOpen() const { return open_; }
+
+  void Show();
+  void Close();
+  void SetFocus();
+
+  std::shared_ptr<::MenuBar> MenuBar() const { return menuBar_; }
+  void SetMenuBar(std::shared_ptr<::MenuBar> bar);
+
+  // __New: a control of class C whose widget lives on this window.
+  template <class C>
+  std::shared_ptr<C> New() {
+    auto control = std::make_shared<C>();
+    control->AttachTo(*this);
+    return control;
+  }
+  void AddControl(const String& name, std::shared_ptr<Control> control);
+  std::shared_ptr<Control> ControlByName(const String& name) const;
+  // The control of that name, checked to be of class C.
+  template <class C>
+  std::shared_ptr<C> ControlAs(const String& name) const {
+    auto typed = std::dynamic_pointer_cast<C>(ControlByName(name));
+    if (!typed) throw IllegalCastException("control " + ToUtf8(name) + " is not of the expected class");
+    return typed;
+  }
+  const std::vector<std::shared_ptr<Control>>& Controls() const { return controls_; }
+
+  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
+  void SetProperty(std::string_view key, const PropertyValue& value) override;
+
+  QWidget* ContentWidget() const;  // where controls stand
+  QWidget* TopLevelWidget() const;
+
+ protected:
+  virtual void Layout() {}
+  virtual void CreateControls() {}
+  virtual void Event_Open() {}
+  virtual void Event_Close() {}
+
+ private:
+  friend class WindowWidget;
+  void HandleCloseRequest();
+  void ApplyFrameFlags();
+
+  WindowWidget* widget_ = nullptr;
+  std::shared_ptr<::MenuBar> menuBar_;
+  std::vector<std::shared_ptr<Control>> controls_;
+  std::int32_t frame_ = 0;
+  bool open_ = false;
+  bool closing_ = false;
+  bool resizeable_ = true, closeButton_ = true, minimizeButton_ = true, maximizeButton_ = true;
+  bool visible_ = true;
+  std::int32_t width_ = 300, height_ = 300;
+};
+
+// The open windows, oldest first.
+std::vector<std::shared_ptr<Window>> OpenWindows();
+// The open window whose class is named className ("Window1.Window1"), or Nil.
+std::shared_ptr<Window> GetImplicitWindow(const String& className);
+
+// The accessor behind every window class's implicit instance: the open one, or a new one built
+// and opened before this returns.
+template <class W>
+std::shared_ptr<W> ImplicitInstance() {
+  if (auto open = GetImplicitWindow(W::ClassInfo().name)) {
+    auto typed = std::dynamic_pointer_cast<W>(open);
+    if (!typed) throw IllegalCastException("implicit window of another class");
+    return typed;
+  }
+  auto window = std::make_shared<W>();
+  window->Construct();
+  return window;
+}
+
+// The open window of class W without creating one, or Nil.
+template <class W>
+std::shared_ptr<W> OpenInstance() {
+  return std::dynamic_pointer_cast<W>(GetImplicitWindow(W::ClassInfo().name));
+}
