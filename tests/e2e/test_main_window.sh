@@ -1,0 +1,28 @@
+# First start with an empty preferences folder: the window's title and size, typing, Clear, and a
+# close from the window manager that ends the program with status 0.
+source "$(dirname "$0")/lib.sh"
+export XDG_CONFIG_HOME=$(mktemp -d)
+start_zendle
+
+eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
+[ "$WIDTH" = 450 ] || fail "width $WIDTH, expected 450"
+[ "$HEIGHT" -gt 472 ] && [ "$HEIGHT" -lt 520 ] || fail "height $HEIGHT: 472 plus a menu bar expected"
+[ "$X" = 20 ] && [ "$Y" = 50 ] || fail "first start at $X,$Y, expected 20,50"
+
+# Menu bar height: the content area starts below it.
+menu=$((HEIGHT - 472))
+click_at "$ZWIN" 100 $((menu + 100))
+xdotool type --delay 5 "quoted text"
+xdotool key ctrl+a ctrl+c
+wait_for sh -c '[ "$(xclip -o -selection clipboard)" = "quoted text" ]' || fail "typed text not in the field"
+
+click_at "$ZWIN" 270 $((menu + 244))   # Clear
+click_at "$ZWIN" 100 $((menu + 100))
+xdotool type --delay 5 "x"
+xdotool key ctrl+a ctrl+c
+wait_for sh -c '[ "$(xclip -o -selection clipboard)" = "x" ]' || fail "Clear left text in the field"
+
+close_window "$ZWIN"
+wait_exit
+[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+echo "ok"
