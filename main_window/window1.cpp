@@ -1,7 +1,9 @@
 #include "main_window/window1.h"
 
 #include "app/menu_bar1.h"
+#include "framework/clipboard.h"
 #include "framework/runtime.h"
+#include "main_window/text_cleaning.h"
 #include "preferences/pref_module.h"
 
 namespace {
@@ -137,9 +139,22 @@ void Window1::CreateControls0() {
   attach("Zendle2", &Window1::Zendle2_Action);
 }
 
-void Window1::Zendle1_Action(PushButton&) {}
+namespace {
+// Both cleaning buttons: clean the field's text, show it, hand what the field then holds to the
+// clipboard (every press, changed or not), and empty the field when Auto Clear is checked now.
+void CleanField(class Window1& window, String (*clean)(String)) {
+  Clipboard clipboard;
+  const String cleaned = clean(NotNil(window.EditField1()).Text());
+  NotNil(window.EditField1()).SetText(cleaned);
+  NotNil(window.EditField1()).Refresh(true);
+  clipboard.SetText(NotNil(window.EditField1()).Text());
+  if (NotNil(window.AutoClear()).Value()) NotNil(window.EditField1()).SetText(U"");
+}
+}  // namespace
 
-void Window1::Zendle2_Action(PushButton&) {}
+void Window1::Zendle1_Action(PushButton&) { CleanField(*this, &SimpleCleaning); }
+
+void Window1::Zendle2_Action(PushButton&) { CleanField(*this, &ComplexCleaning); }
 
 void Window1::ClearField_Action(PushButton&) { NotNil(EditField1()).SetText(U""); }
 

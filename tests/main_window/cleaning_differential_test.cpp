@@ -1,0 +1,75 @@
+// The one-sweep engine against the rule followed literally: every short text over the characters
+// the passes look at, random texts with ordinary characters mixed in, and long adversarial runs.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "main_window/text_cleaning.h"
+#include "tests/main_window/literal_cleaning.h"
+
+namespace {
+// Every character some pass looks for, and look-alikes that no pass may take.
+const String kSpecial = U"\r .>\u00C2\u00A0";
+const String kMixed = U"\r .>\u00C2\u00A0\n\t\u00E2ab";
+
+void ExpectSameAsLiteral(const String& text) {
+  ASSERT_EQ(SimpleCleaning(text), literal_cleaning::Simple(text)) << ToUtf8(text);
+  ASSERT_EQ(ComplexCleaning(text), literal_cleaning::Complex(text)) << ToUtf8(text);
+  for (std::size_t i = 0; i < kCleaningPasses.size(); ++i) {
+    String swept = text;
+    RunCleaningPass(swept, kCleaningPasses[i]);
+    ASSERT_EQ(swept, literal_cleaning::RunPass(text, literal_cleaning::Passes()[i])) << "pass " << i + 1;
+  }
+}
+
+String Repeat(const String& unit, std::size_t times) {
+  String out;
+  for (std::size_t i = 0; i < times; ++i) out += unit;
+  return out;
+}
+}  // namespace
+
+TEST(CleaningDifferential, everyShortTextOfSpecialCharacters) {
+  const std::size_t k = kSpecial.size();
+  std::size_t count = 1;
+  for (int length = 0; length <= 6; ++length, count *= k) {
+    for (std::size_t code = 0; code < count; ++code) {
+      String text;
+      for (std::size_t c = code, i = 0; i < static_cast<std::size_t>(length); ++i, c /= k) text += kSpecial[c % k];
+      ExpectSameAsLiteral(text);
+    }
+  }
+}
+
+TEST(CleaningDifferential, randomTextsWithOrdinaryCharacters) {
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 4000; ++round) {
+    // Some rounds lean on one character, so long runs and nested sequences come up.
+    const String& alphabet = round % 2 ? kMixed : kSpecial;
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    const char32_t favourite = alphabet[pick(random)];
+    const auto length = std::uniform_int_distribution<int>(0, 80)(random);
+    String text;
+    for (int i = 0; i < length; ++i) text += random() % 3 == 0 ? favourite : alphabet[pick(random)];
+    ExpectSameAsLiteral(text);
+
+    const String complex = ComplexCleaning(text);
+    ASSERT_EQ(complex.find_first_of(U">"), String::npos);
+    ASSERT_EQ(complex.find(U"  "), String::npos);
+    ASSERT_EQ(complex.find(U"\r "), String::npos);
+  }
+}
+
+TEST(CleaningDifferential, longAdversarialRuns) {
+  for (const String unit : {U">", U"\r", U" ", U".", U"\r ", U"\r\r ", U"\r\u00C2\u00A0", U"\r\r\u00C2\u00A0", U">\r", U"\r\r\r.", U". ",
+                            U"\r\u00C2\u00C2\u00A0\u00A0"}) {
+    ExpectSameAsLiteral(Repeat(unit, 1500));
+  }
+  // Each removal joins the sequences on either side of it into a new one.
+  for (std::size_t depth : {1u, 7u, 300u}) {
+    ExpectSameAsLiteral(Repeat(U"\r", depth) + Repeat(U"\u00C2\u00A0", depth));
+    ExpectSameAsLiteral(Repeat(U"\r\r", depth) + Repeat(U"\u00C2\u00A0", depth) + U"x");
+    ExpectSameAsLiteral(Repeat(U"\r", depth) + Repeat(U" ", depth) + Repeat(U">", depth) + U".");
+    ExpectSameAsLiteral(Repeat(U"\r>", depth) + Repeat(U">\u00C2>\u00A0", depth));
+  }
+}
