@@ -64,6 +64,7 @@ TEST(CleaningDifferential, longAdversarialRuns) {
   for (const String unit : {U">", U"\r", U" ", U".", U"\r ", U"\r\r ", U"\r\u00C2\u00A0", U"\r\r\u00C2\u00A0", U">\r", U"\r\r\r.", U". ",
                             U"\r\u00C2\u00C2\u00A0\u00A0"}) {
     ExpectSameAsLiteral(Repeat(unit, 1500));
+    ExpectSameAsLiteral(Repeat(U"x", 1001) + Repeat(unit, 3) + U"x");  // the first match far in
   }
   // Each removal joins the sequences on either side of it into a new one.
   for (std::size_t depth : {1u, 7u, 300u}) {
