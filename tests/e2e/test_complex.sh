@@ -1,0 +1,26 @@
+# Quoted mail through the real clipboard: paste it into the field, press "Complex", and read the
+# cleaned text back from the clipboard while the program still owns it.
+source "$(dirname "$0")/lib.sh"
+export XDG_CONFIG_HOME=$(mktemp -d)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+start_zendle
+eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
+menu=$((HEIGHT - 472))
+
+# LF line breaks as other programs put them there; a no-break space that must stay, and one whose
+# two UTF-8 bytes were read as two characters (U+00C2 U+00A0) after a line break.
+printf '> Dear Ann,\n>\n> the plan  is fine...\n> see you\n>\n>\n>\n> Bob\n\xc3\x82\xc2\xa0x 5\xc2\xa0km\n' \
+  | xclip -i -selection clipboard
+click_at "$ZWIN" 100 $((menu + 100))
+xdotool key ctrl+v
+click_at "$ZWIN" 165 $((menu + 244))   # Complex
+
+printf ' Dear Ann,the plan is fine.see youBobx 5\xc2\xa0km\n' >"$work/expected"
+wait_for sh -c "xclip -o -selection clipboard >'$work/got' && cmp -s '$work/got' '$work/expected'" \
+  || fail "clipboard after Complex: $(od -c "$work/got" | head -5)"
+
+close_window "$ZWIN"
+wait_exit
+[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+echo "ok"
