@@ -1,7 +1,6 @@
 #include "framework/text_input_stream.h"
 
 #include <QFile>
-
 #include <algorithm>
 
 namespace {
