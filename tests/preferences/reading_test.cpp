@@ -42,6 +42,8 @@ TEST_F(ReadingRules, loadPrefs_positionFollowsTheReadingRules) {
       {"\xFF\xFE#\0W\0"s, 0, 0},
       {"#Window1Position 5,6\n\0\0\xC3(binary"s, 5, 6},
       {"#w\xFF\xFE\xC3 x\n#Window1Position 9,9", 9, 9},
+      // A CR LF split across the reader's 64 KiB buffers is one line end, not an end mark.
+      {"'" + std::string(64 * 1024 - 2, 'x') + "\r\n#Window1Position 4,3", 4, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.file));
