@@ -4,6 +4,7 @@
 // Opening and creating give Nil on failure; nothing here raises or reports.
 
 #include <memory>
+#include <utility>
 
 #include "framework/string.h"
 

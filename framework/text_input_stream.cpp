@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr qint64 kChunk = 64 * 1024;
@@ -13,22 +14,19 @@ TextInputStream::TextInputStream(std::unique_ptr<QFile> file) : file_(std::move(
 TextInputStream::~TextInputStream() = default;
 
 bool TextInputStream::Fill() {
-  if (pos_ < buffer_.size()) return true;
-  buffer_.clear();
-  pos_ = 0;
-  if (!file_ || !file_->isOpen()) return false;
-  buffer_.resize(kChunk);
-  const qint64 got = file_->read(buffer_.data(), kChunk);
-  buffer_.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-  if (got <= 0) {
-    file_->close();
-    return false;
-  }
-  if (atStart_) {
-    atStart_ = false;
-    // The mark could straddle the first read only in a file shorter than a chunk, which read whole.
-    if (std::string_view(buffer_).starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
-    return Fill();
+  while (pos_ >= buffer_.size()) {
+    if (!file_ || !file_->isOpen()) return false;
+    buffer_.resize(kChunk);
+    const qint64 got = file_->read(buffer_.data(), kChunk);
+    pos_ = 0;
+    if (got <= 0) {
+      buffer_.clear();
+      file_->close();
+      return false;
+    }
+    buffer_.resize(static_cast<std::size_t>(got));
+    // A file's first read holds the whole mark, when it has one.
+    if (std::exchange(atStart_, false) && buffer_.starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
   }
   return true;
 }
