@@ -13,6 +13,7 @@
 #include "framework/application.h"
 #include "framework/check_box.h"
 #include "framework/exceptions.h"
+#include "framework/http_socket.h"
 #include "framework/label.h"
 #include "framework/progress_bar.h"
 #include "framework/push_button.h"
@@ -97,7 +98,7 @@ void RuntimeInitClasses() {
   for (const ClassRecord* record :
        {&Application::ClassInfo(), &MenuItem::ClassInfo(), &MenuBar::ClassInfo(), &AppleMenuItem::ClassInfo(), &Window::ClassInfo(),
         &Control::ClassInfo(), &RectControl::ClassInfo(), &TextArea::ClassInfo(), &PushButton::ClassInfo(), &Label::ClassInfo(),
-        &CheckBox::ClassInfo(), &ProgressBar::ClassInfo()}) {
+        &CheckBox::ClassInfo(), &ProgressBar::ClassInfo(), &HTTPSocket::ClassInfo()}) {
     ClassRegistry::Register(*record);
   }
 }
