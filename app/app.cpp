@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "preferences/pref_module.h"
+#include "update_check/self_test.h"
 
 const ClassRecord& App::ClassInfo() {
   static const ClassRecord record{U"App", &Application::ClassInfo(),
@@ -16,6 +17,9 @@ void App::Event_Open() { prefModule::loadPrefs(); }
 
 bool App::EditAbout_Action() { return true; }
 
-bool App::CheckforUpdateCheckNow_Action() { return true; }
+bool App::CheckforUpdateCheckNow_Action() {
+  NotNil(::selfTest()).Show();
+  return true;
+}
 
 std::shared_ptr<class App> App() { return std::dynamic_pointer_cast<class App>(GetAppObject()); }

@@ -1,8 +1,123 @@
 #include "update_check/update_window.h"
 
-const ClassRecord& updateWindow::ClassInfo() {
-  static const ClassRecord record{U"updateWindow.updateWindow", &Window::ClassInfo(), {}, {}};
+#include "main_window/window1.h"
+#include "update_check/addresses.h"
+#include "update_check/control_design.h"
+#include "update_check/self_test.h"
+
+const ClassRecord& updateWindowhp::ClassInfo() {
+  static const ClassRecord record{U"updateWindow.hp", &HTTPSocket::ClassInfo(), PublicMethods({{"Constructor", "(  )"}}), {}};
   return record;
 }
+
+const ClassRecord& updateWindow::ClassInfo() {
+  static const ClassRecord record{U"updateWindow.updateWindow",
+                                  &Window::ClassInfo(),
+                                  PublicMethods({{"Layout", "(  )"},
+                                                 {"CreateControls", "(  )"},
+                                                 {"_CreateControls0", "(  )"},
+                                                 {"Label1", "(  ) as Label"},
+                                                 {"ProgressBar1", "(  ) as ProgressBar"},
+                                                 {"hp", "(  ) as HTTPSocket"},
+                                                 {"PushButton1", "(  ) as PushButton"},
+                                                 {"hp_PageReceived", "( HTTPSocket, String, Int32, InternetHeaders, String )"},
+                                                 {"hp_Error", "( HTTPSocket, Int32 )"},
+                                                 {"PushButton1_Action", "( PushButton )"},
+                                                 {"Event_Open", "(  )"}}),
+                                  {{U"Layout", U"Layout"}, {U"CreateControls", U"CreateControls"}, {U"Open", U"Event_Open"}}};
+  return record;
+}
+
+void updateWindow::Layout() {
+  SetProperties(*this, PropertyList()
+                           .Text("Title", U"Update")
+                           .Int("Width", 300)
+                           .Int("Height", 120)
+                           .Int("MinWidth", 64)
+                           .Int("MinHeight", 64)
+                           .Int("MaxWidth", 32000)
+                           .Int("MaxHeight", 32000)
+                           .Int("Frame", 1)
+                           .Int("Placement", 0)
+                           .Bool("CloseButton", true)
+                           .Bool("MinimizeButton", true)
+                           .Bool("MaximizeButton", false)
+                           .Bool("Resizeable", false)
+                           .Bool("LiveResize", false)
+                           .Bool("Visible", true)
+                           .Bool("MenuBarVisible", true)
+                           .Bool("FullScreen", false)
+                           .Bool("Composite", false)
+                           .Bool("HasBackColor", false)
+                           .Colour("BackColor", 0xFFFFFF)
+                           .Int("MacProcID", 0)
+                           .Bytes());
+}
+
+void updateWindow::CreateControls() { CreateControls0(); }
+
+namespace {
+PropertyList Placed(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex) {
+  PropertyList list = PlacedControl(left, top, width, height, tabIndex);
+  list.Bool("AutoDeactivate", true).Int("TabPanelIndex", 0).Text("HelpTag", U"").Text("InitialParent", U"");
+  return list;
+}
+}  // namespace
+
+void updateWindow::CreateControls0() {
+  const auto& record = Record();
+
+  PropertyList label = Placed(20, 19, 266, 20, 0);
+  label.Text("Text", U"Checking for update...")
+      .Text("TextFont", U"Arial")
+      .Bool("Bold", false)
+      .Bool("Italic", false)
+      .Bool("Underline", false)
+      .Int("TextAlign", 0)
+      .Colour("TextColor", 0x000000)
+      .Bool("Multiline", false)
+      .Bool("Selectable", false)
+      .Bool("Transparent", false)
+      .Text("DataField", U"")
+      .Text("DataSource", U"");
+  BuildControl<Label>(
+      *this, U"Label1",
+      [](Label& c) {
+        c.SetTextUnit(0);
+        c.SetTextSize(12);
+      },
+      label);
+
+  PropertyList bar = Placed(20, 46, 260, 12, 1);
+  BuildControl<ProgressBar>(*this, U"ProgressBar1", nullptr, bar.Int("Maximum", 100).Int("Value", 0));
+
+  PropertyList socket;
+  socket.Int("Index", -2147483648).Text("InitialParent", U"").Bool("yield", false).Int("Port", 0).Text("Address", U"");
+  auto hp = BuildControl<updateWindowhp>(*this, U"hp", nullptr, socket);
+  hp->PageReceived = Delegate(record, U"hp_PageReceived", U"( HTTPSocket, String, Int32, InternetHeaders, String )",
+                              [this](HTTPSocket& sender, const String& url, std::int32_t status, std::shared_ptr<InternetHeaders> headers,
+                                     const String& content) { hp_PageReceived(sender, url, status, std::move(headers), content); });
+  hp->Error =
+      Delegate(record, U"hp_Error", U"( HTTPSocket, Int32 )", [this](HTTPSocket& sender, std::int32_t code) { hp_Error(sender, code); });
+
+  PropertyList button = Placed(208, 80, 72, 20, 3);
+  button.Bool("Italic", false).Bool("Underline", false);
+  BuildControl<PushButton>(
+      *this, U"PushButton1", [](PushButton& c) { c.SetTextUnit(0); }, ButtonRows(button, U"Cancel", false, true, true))
+      ->Action = Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
+}
+
+void updateWindow::Event_Open() {
+  NotNil(ProgressBar1()).SetMaximum(0);
+  NotNil(hp()).Get(UpdateURL());
+  NotNil(::selfTest()).Close();
+  NotNil(::Window1()).SetFocus();
+}
+
+void updateWindow::PushButton1_Action(PushButton&) { Close(); }
+
+void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std::shared_ptr<InternetHeaders>, const String&) {}
+
+void updateWindow::hp_Error(HTTPSocket&, std::int32_t) {}
 
 std::shared_ptr<class updateWindow> updateWindow() { return ImplicitInstance<class updateWindow>(); }
