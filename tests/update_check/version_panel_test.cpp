@@ -28,7 +28,6 @@ TEST_F(VersionPanelTest, checkNowShowsTheRunningLongVersion) {
   EXPECT_EQ(panel->Height(), 102);
   EXPECT_EQ(panel->Label1()->Text(), U"Version:");
   EXPECT_EQ(panel->Label2()->Text(), NotNil(App()).LongVersion());
-  EXPECT_EQ(panel->Label2()->Text(), U"2.0.0 Linux");
   EXPECT_EQ(panel->Label2()->TextAlign(), 2);
   EXPECT_EQ(panel->PushButton1()->Caption(), U"Check for Updates");
   EXPECT_TRUE(panel->PushButton1()->Default());
@@ -51,5 +50,5 @@ TEST_F(VersionPanelTest, checkNowTwiceKeepsOnePanelAndAClosedOneIsBuiltAfresh) {
   auto second = OpenInstance<class selfTest>();
   ASSERT_NE(second, nullptr);
   EXPECT_NE(second, first);
-  EXPECT_EQ(second->Label2()->Text(), U"2.0.0 Linux");
+  EXPECT_EQ(second->Label2()->Text(), NotNil(App()).LongVersion());
 }
