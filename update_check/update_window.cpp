@@ -1,5 +1,9 @@
 #include "update_check/update_window.h"
 
+#include "app/app.h"
+#include "framework/message_dialog.h"
+#include "framework/msg_box.h"
+#include "framework/show_url.h"
 #include "main_window/window1.h"
 #include "update_check/addresses.h"
 #include "update_check/control_design.h"
@@ -23,7 +27,11 @@ const ClassRecord& updateWindow::ClassInfo() {
                                                  {"hp_PageReceived", "( HTTPSocket, String, Int32, InternetHeaders, String )"},
                                                  {"hp_Error", "( HTTPSocket, Int32 )"},
                                                  {"PushButton1_Action", "( PushButton )"},
-                                                 {"Event_Open", "(  )"}}),
+                                                 {"Event_Open", "(  )"},
+                                                 {"startTag", "( String ) as String"},
+                                                 {"endTag", "( String ) as String"},
+                                                 {"askUpgrade", "( String, String, String, Boolean )"},
+                                                 {"returnValue", "( String, String ) as String"}}),
                                   {{U"Layout", U"Layout"}, {U"CreateControls", U"CreateControls"}, {U"Open", U"Event_Open"}}};
   return record;
 }
@@ -116,8 +124,67 @@ void updateWindow::Event_Open() {
 
 void updateWindow::PushButton1_Action(PushButton&) { Close(); }
 
-void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std::shared_ptr<InternetHeaders>, const String&) {}
+void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std::shared_ptr<InternetHeaders>, const String& content) {
+  if (SameText(content, U"")) {
+    Close();
+    return;
+  }
+  const String version = returnValue(content, U"CurrentVersion");
+  const String description = returnValue(content, U"Description");
+  const bool free = SameText(returnValue(content, U"Free"), U"Yes");
+  NotNil(ProgressBar1()).SetVisible(false);
 
-void updateWindow::hp_Error(HTTPSocket&, std::int32_t) {}
+  const auto& app = NotNil(App());
+  if (IsCurrentVersion(version, app.MajorVersion(), app.MinorVersion(), app.BugVersion())) {
+    NotNil(Label1()).SetText(U"This version is current.");
+    NotNil(Label1()).Refresh(true);
+    if (!automaticCheck) MsgBox(U"You are using the current version. No update is available.");
+    Close();
+    if (auto panel = OpenInstance<class selfTest>()) panel->Close();
+    return;
+  }
+  // The update file names no download address, so the offer's action button takes the product's own.
+  askUpgrade(version, description, kDownloadPage, free);
+}
+
+void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
+  Beep();
+  MsgBox(
+      U"There was a communication error "
+      U"with the website. Please try "
+      U"again later. (Code: " +
+      Str(code) + U")");
+  Close();
+  if (auto panel = OpenInstance<class selfTest>()) panel->Close();
+  NotNil(::Window1()).SetFocus();
+}
+
+void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
+  MessageDialog offer;
+  offer.Title = U"New version available!";
+  offer.Message = U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(App()).ShortVersion() + U".) ";
+  if (free) {
+    offer.Message +=
+        String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";
+  } else {
+    offer.Message +=
+        String(U"This is a paid upgrade. ") + U"Would you like to automatically download " + U"the trial version (using your web browser)?";
+  }
+  offer.Explanation = description;
+  offer.CancelButton->Visible = true;
+  offer.AlternateActionButton->Caption = U"Go to Website";
+  offer.AlternateActionButton->Visible = true;
+  offer.Icon = 3;
+
+  const auto pressed = offer.ShowModal();
+  if (pressed == offer.CancelButton) {
+    Close();
+  } else if (pressed == offer.ActionButton) {
+    ShowURL(url);
+    Close();
+  } else if (pressed == offer.AlternateActionButton) {
+    ShowURL(kProductWebSite);
+  }
+}
 
 std::shared_ptr<class updateWindow> updateWindow() { return ImplicitInstance<class updateWindow>(); }
