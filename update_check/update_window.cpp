@@ -129,6 +129,7 @@ void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std
     Close();
     return;
   }
+  const auto keep = shared_from_this();  // the window outlives the dialogs' own event loops
   const String version = returnValue(content, U"CurrentVersion");
   const String description = returnValue(content, U"Description");
   const bool free = SameText(returnValue(content, U"Free"), U"Yes");
@@ -149,11 +150,8 @@ void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std
 
 void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
   Beep();
-  MsgBox(
-      U"There was a communication error "
-      U"with the website. Please try "
-      U"again later. (Code: " +
-      Str(code) + U")");
+  const auto keep = shared_from_this();  // the window outlives the message box's own event loop
+  MsgBox(U"There was a communication error with the website. Please try again later. (Code: " + Str(code) + U")");
   Close();
   if (auto panel = OpenInstance<class selfTest>()) panel->Close();
   NotNil(::Window1()).SetFocus();
