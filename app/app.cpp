@@ -2,6 +2,7 @@
 
 #include "about/about_box.h"
 #include "preferences/pref_module.h"
+#include "update_check/self_test.h"
 
 const ClassRecord& App::ClassInfo() {
   static const ClassRecord record{U"App",
@@ -21,6 +22,9 @@ bool App::EditAbout_Action() {
   return true;
 }
 
-bool App::CheckforUpdateCheckNow_Action() { return true; }
+bool App::CheckforUpdateCheckNow_Action() {
+  NotNil(::selfTest()).Show();
+  return true;
+}
 
 std::shared_ptr<class App> App() { return std::dynamic_pointer_cast<class App>(GetAppObject()); }

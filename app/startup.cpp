@@ -13,7 +13,7 @@
 void initialize() {
   RuntimeInitClasses();
   for (const ClassRecord* record : {&App::ClassInfo(), &Window1::ClassInfo(), &MenuBar1::ClassInfo(), &AboutBox::ClassInfo(),
-                                    &selfTest::ClassInfo(), &updateWindow::ClassInfo()}) {
+                                    &selfTest::ClassInfo(), &updateWindow::ClassInfo(), &updateWindowhp::ClassInfo()}) {
     ClassRegistry::Register(*record);
   }
   prefModule::InitDirectives();

@@ -13,6 +13,7 @@
 #include "framework/application.h"
 #include "framework/check_box.h"
 #include "framework/exceptions.h"
+#include "framework/http_socket.h"
 #include "framework/label.h"
 #include "framework/progress_bar.h"
 #include "framework/push_button.h"
@@ -27,6 +28,7 @@ struct Runtime {
   ExceptionHelper helper = nullptr;
   int exitCode = 0;
   bool quitRequested = false;
+  bool running = false;  // inside RuntimeRun's event loop
   bool initialized = false;
   std::vector<char*> argv;
   int argc = 0;
@@ -97,7 +99,7 @@ void RuntimeInitClasses() {
   for (const ClassRecord* record :
        {&Application::ClassInfo(), &MenuItem::ClassInfo(), &MenuBar::ClassInfo(), &AppleMenuItem::ClassInfo(), &Window::ClassInfo(),
         &Control::ClassInfo(), &RectControl::ClassInfo(), &TextArea::ClassInfo(), &PushButton::ClassInfo(), &Label::ClassInfo(),
-        &CheckBox::ClassInfo(), &ProgressBar::ClassInfo()}) {
+        &CheckBox::ClassInfo(), &ProgressBar::ClassInfo(), &HTTPSocket::ClassInfo()}) {
     ClassRegistry::Register(*record);
   }
 }
@@ -147,14 +149,18 @@ void RuntimeRun() {
   auto& rt = State();
   // A Quit during start-up ends the run before the loop starts.
   if (rt.quitRequested) return;
+  rt.running = true;
   rt.exitCode = QApplication::exec();
+  rt.running = false;
 }
 
 void Quit(int code) {
   auto& rt = State();
   rt.exitCode = code;
   rt.quitRequested = true;
-  QApplication::exit(code);
+  // Outside the loop, exit() would still mark the thread as quitting, and every modal dialog's
+  // loop opened afterwards would return at once.
+  if (rt.running) QApplication::exit(code);
 }
 
 void RuntimeFinalize() {

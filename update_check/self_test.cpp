@@ -1,8 +1,80 @@
 #include "update_check/self_test.h"
 
+#include "app/app.h"
+#include "update_check/control_design.h"
+#include "update_check/update_window.h"
+
 const ClassRecord& selfTest::ClassInfo() {
-  static const ClassRecord record{U"selfTest.selfTest", &Window::ClassInfo(), {}, {}};
+  static const ClassRecord record{U"selfTest.selfTest",
+                                  &Window::ClassInfo(),
+                                  PublicMethods({{"Layout", "(  )"},
+                                                 {"CreateControls", "(  )"},
+                                                 {"_CreateControls0", "(  )"},
+                                                 {"Label1", "(  ) as Label"},
+                                                 {"Label2", "(  ) as Label"},
+                                                 {"PushButton1", "(  ) as PushButton"},
+                                                 {"Label2_Open", "( Label )"},
+                                                 {"PushButton1_Action", "( PushButton )"}}),
+                                  {{U"Layout", U"Layout"}, {U"CreateControls", U"CreateControls"}}};
   return record;
 }
+
+void selfTest::Layout() {
+  SetProperties(*this, PropertyList()
+                           .Text("Title", U"Self Test")
+                           .Int("Width", 212)
+                           .Int("Height", 102)
+                           .Int("MinWidth", 64)
+                           .Int("MinHeight", 64)
+                           .Int("MaxWidth", 32000)
+                           .Int("MaxHeight", 32000)
+                           .Int("Frame", 0)
+                           .Int("Placement", 0)
+                           .Bool("Visible", true)
+                           .Bool("CloseButton", true)
+                           .Bool("MenuBarVisible", true)
+                           .Bool("Resizeable", false)
+                           .Bool("LiveResize", false)
+                           .Bool("MaximizeButton", false)
+                           .Bool("MinimizeButton", false)
+                           .Bool("FullScreen", false)
+                           .Bool("Composite", false)
+                           .Bool("HasBackColor", false)
+                           .Colour("BackColor", 0xFFFFFF)
+                           .Int("MacProcID", 0)
+                           .Bytes());
+}
+
+void selfTest::CreateControls() { CreateControls0(); }
+
+void selfTest::CreateControls0() {
+  const auto& record = Record();
+  const auto textUnit = [](RectControl& c) { c.SetTextUnit(0); };
+  auto label = [&](const String& name, std::int32_t left, std::int32_t width, std::int32_t tabIndex, const String& text,
+                   std::int32_t align) {
+    PropertyList list = PlacedControl(left, 20, width, 20, tabIndex);
+    list.Text("Text", text)
+        .Text("TextFont", U"System")
+        .Bool("Bold", true)
+        .Int("TextAlign", align)
+        .Bool("Multiline", false)
+        .Bool("Selectable", false)
+        .Bool("Transparent", false)
+        .Colour("TextColor", 0x000000);
+    return BuildControl<Label>(*this, name, textUnit, list);
+  };
+
+  label(U"Label1", 33, 61, 0, U"Version:", 0);
+  label(U"Label2", 103, 76, 1, U"2.0.0 Intel", 2)->Open =
+      Delegate(record, U"Label2_Open", U"( Label )", [this](Label& sender) { Label2_Open(sender); });
+
+  PropertyList list = PlacedControl(28, 61, 157, 21, 2);
+  BuildControl<PushButton>(*this, U"PushButton1", textUnit, ButtonRows(list, U"Check for Updates", true, true, false))->Action =
+      Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
+}
+
+void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(App()).LongVersion()); }
+
+void selfTest::PushButton1_Action(PushButton&) { NotNil(::updateWindow()).Show(); }
 
 std::shared_ptr<class selfTest> selfTest() { return ImplicitInstance<class selfTest>(); }

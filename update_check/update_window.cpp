@@ -1,8 +1,188 @@
 #include "update_check/update_window.h"
 
-const ClassRecord& updateWindow::ClassInfo() {
-  static const ClassRecord record{U"updateWindow.updateWindow", &Window::ClassInfo(), {}, {}};
+#include "app/app.h"
+#include "framework/message_dialog.h"
+#include "framework/msg_box.h"
+#include "framework/show_url.h"
+#include "main_window/window1.h"
+#include "update_check/addresses.h"
+#include "update_check/control_design.h"
+#include "update_check/self_test.h"
+
+const ClassRecord& updateWindowhp::ClassInfo() {
+  static const ClassRecord record{U"updateWindow.hp", &HTTPSocket::ClassInfo(), PublicMethods({{"Constructor", "(  )"}}), {}};
   return record;
+}
+
+const ClassRecord& updateWindow::ClassInfo() {
+  static const ClassRecord record{U"updateWindow.updateWindow",
+                                  &Window::ClassInfo(),
+                                  PublicMethods({{"Layout", "(  )"},
+                                                 {"CreateControls", "(  )"},
+                                                 {"_CreateControls0", "(  )"},
+                                                 {"Label1", "(  ) as Label"},
+                                                 {"ProgressBar1", "(  ) as ProgressBar"},
+                                                 {"hp", "(  ) as HTTPSocket"},
+                                                 {"PushButton1", "(  ) as PushButton"},
+                                                 {"hp_PageReceived", "( HTTPSocket, String, Int32, InternetHeaders, String )"},
+                                                 {"hp_Error", "( HTTPSocket, Int32 )"},
+                                                 {"PushButton1_Action", "( PushButton )"},
+                                                 {"Event_Open", "(  )"},
+                                                 {"startTag", "( String ) as String"},
+                                                 {"endTag", "( String ) as String"},
+                                                 {"askUpgrade", "( String, String, String, Boolean )"},
+                                                 {"returnValue", "( String, String ) as String"}}),
+                                  {{U"Layout", U"Layout"}, {U"CreateControls", U"CreateControls"}, {U"Open", U"Event_Open"}}};
+  return record;
+}
+
+void updateWindow::Layout() {
+  SetProperties(*this, PropertyList()
+                           .Text("Title", U"Update")
+                           .Int("Width", 300)
+                           .Int("Height", 120)
+                           .Int("MinWidth", 64)
+                           .Int("MinHeight", 64)
+                           .Int("MaxWidth", 32000)
+                           .Int("MaxHeight", 32000)
+                           .Int("Frame", 1)
+                           .Int("Placement", 0)
+                           .Bool("CloseButton", true)
+                           .Bool("MinimizeButton", true)
+                           .Bool("MaximizeButton", false)
+                           .Bool("Resizeable", false)
+                           .Bool("LiveResize", false)
+                           .Bool("Visible", true)
+                           .Bool("MenuBarVisible", true)
+                           .Bool("FullScreen", false)
+                           .Bool("Composite", false)
+                           .Bool("HasBackColor", false)
+                           .Colour("BackColor", 0xFFFFFF)
+                           .Int("MacProcID", 0)
+                           .Bytes());
+}
+
+void updateWindow::CreateControls() { CreateControls0(); }
+
+namespace {
+PropertyList Placed(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex) {
+  PropertyList list = PlacedControl(left, top, width, height, tabIndex);
+  list.Bool("AutoDeactivate", true).Int("TabPanelIndex", 0).Text("HelpTag", U"").Text("InitialParent", U"");
+  return list;
+}
+}  // namespace
+
+void updateWindow::CreateControls0() {
+  const auto& record = Record();
+
+  PropertyList label = Placed(20, 19, 266, 20, 0);
+  label.Text("Text", U"Checking for update...")
+      .Text("TextFont", U"Arial")
+      .Bool("Bold", false)
+      .Bool("Italic", false)
+      .Bool("Underline", false)
+      .Int("TextAlign", 0)
+      .Colour("TextColor", 0x000000)
+      .Bool("Multiline", false)
+      .Bool("Selectable", false)
+      .Bool("Transparent", false)
+      .Text("DataField", U"")
+      .Text("DataSource", U"");
+  BuildControl<Label>(
+      *this, U"Label1",
+      [](Label& c) {
+        c.SetTextUnit(0);
+        c.SetTextSize(12);
+      },
+      label);
+
+  PropertyList bar = Placed(20, 46, 260, 12, 1);
+  BuildControl<ProgressBar>(*this, U"ProgressBar1", nullptr, bar.Int("Maximum", 100).Int("Value", 0));
+
+  PropertyList socket;
+  socket.Int("Index", -2147483648).Text("InitialParent", U"").Bool("yield", false).Int("Port", 0).Text("Address", U"");
+  auto hp = BuildControl<updateWindowhp>(*this, U"hp", nullptr, socket);
+  hp->PageReceived = Delegate(record, U"hp_PageReceived", U"( HTTPSocket, String, Int32, InternetHeaders, String )",
+                              [this](HTTPSocket& sender, const String& url, std::int32_t status, std::shared_ptr<InternetHeaders> headers,
+                                     const String& content) { hp_PageReceived(sender, url, status, std::move(headers), content); });
+  hp->Error =
+      Delegate(record, U"hp_Error", U"( HTTPSocket, Int32 )", [this](HTTPSocket& sender, std::int32_t code) { hp_Error(sender, code); });
+
+  PropertyList button = Placed(208, 80, 72, 20, 3);
+  button.Bool("Italic", false).Bool("Underline", false);
+  BuildControl<PushButton>(
+      *this, U"PushButton1", [](PushButton& c) { c.SetTextUnit(0); }, ButtonRows(button, U"Cancel", false, true, true))
+      ->Action = Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
+}
+
+void updateWindow::Event_Open() {
+  NotNil(ProgressBar1()).SetMaximum(0);
+  NotNil(hp()).Get(UpdateURL());
+  NotNil(::selfTest()).Close();
+  NotNil(::Window1()).SetFocus();
+}
+
+void updateWindow::PushButton1_Action(PushButton&) { Close(); }
+
+void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std::shared_ptr<InternetHeaders>, const String& content) {
+  if (SameText(content, U"")) {
+    Close();
+    return;
+  }
+  const auto keep = shared_from_this();  // the window outlives the dialogs' own event loops
+  const String version = returnValue(content, U"CurrentVersion");
+  const String description = returnValue(content, U"Description");
+  const bool free = SameText(returnValue(content, U"Free"), U"Yes");
+  NotNil(ProgressBar1()).SetVisible(false);
+
+  const auto& app = NotNil(App());
+  if (IsCurrentVersion(version, app.MajorVersion(), app.MinorVersion(), app.BugVersion())) {
+    NotNil(Label1()).SetText(U"This version is current.");
+    NotNil(Label1()).Refresh(true);
+    if (!automaticCheck) MsgBox(U"You are using the current version. No update is available.");
+    Close();
+    if (auto panel = OpenInstance<class selfTest>()) panel->Close();
+    return;
+  }
+  // The update file names no download address, so the offer's action button takes the product's own.
+  askUpgrade(version, description, kDownloadPage, free);
+}
+
+void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
+  Beep();
+  const auto keep = shared_from_this();  // the window outlives the message box's own event loop
+  MsgBox(U"There was a communication error with the website. Please try again later. (Code: " + Str(code) + U")");
+  Close();
+  if (auto panel = OpenInstance<class selfTest>()) panel->Close();
+  NotNil(::Window1()).SetFocus();
+}
+
+void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
+  MessageDialog offer;
+  offer.Title = U"New version available!";
+  offer.Message = U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(App()).ShortVersion() + U".) ";
+  if (free) {
+    offer.Message +=
+        String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";
+  } else {
+    offer.Message +=
+        String(U"This is a paid upgrade. ") + U"Would you like to automatically download " + U"the trial version (using your web browser)?";
+  }
+  offer.Explanation = description;
+  offer.CancelButton->Visible = true;
+  offer.AlternateActionButton->Caption = U"Go to Website";
+  offer.AlternateActionButton->Visible = true;
+  offer.Icon = 3;
+
+  const auto pressed = offer.ShowModal();
+  if (pressed == offer.CancelButton) {
+    Close();
+  } else if (pressed == offer.ActionButton) {
+    ShowURL(url);
+    Close();
+  } else if (pressed == offer.AlternateActionButton) {
+    ShowURL(kProductWebSite);
+  }
 }
 
 std::shared_ptr<class updateWindow> updateWindow() { return ImplicitInstance<class updateWindow>(); }

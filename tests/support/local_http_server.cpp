@@ -1,0 +1,55 @@
+#include "tests/support/local_http_server.h"
+
+#include <sys/socket.h>
+
+#include "tests/support/gui_helpers.h"
+
+LocalHttpServer::LocalHttpServer() {
+  server_.listen(QHostAddress::LocalHost);
+  QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+      const std::size_t index = connections_.size();
+      connections_.push_back({socket});
+      QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, index] {
+        Peer& peer = connections_[index];
+        peer.received += peer.socket->readAll();
+        if (!peer.answered && peer.received.contains("\r\n\r\n")) {
+          peer.answered = true;
+          if (answer_) answer_(*peer.socket);
+        }
+      });
+      QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, index] { connections_[index].closed = true; });
+    }
+  });
+}
+
+LocalHttpServer::~LocalHttpServer() {
+  for (auto& peer : connections_) {
+    peer.socket->disconnect();
+    peer.socket->abort();
+  }
+}
+
+QString LocalHttpServer::Url(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(Port()).arg(path); }
+
+void LocalHttpServer::ReplyWith(const QByteArray& raw) {
+  OnRequest([raw](QTcpSocket& socket) {
+    socket.write(raw);
+    socket.disconnectFromHost();  // after everything written has gone out
+  });
+}
+
+bool LocalHttpServer::WaitForRequest(int connection) {
+  return testing_support::WaitUntil(
+      [&] { return Connections() > connection && connections_[static_cast<std::size_t>(connection)].answered; });
+}
+
+bool LocalHttpServer::WaitForEnd(int connection) {
+  return testing_support::WaitUntil([&] { return Connections() > connection && Ended(connection); });
+}
+
+void ResetConnection(QTcpSocket& socket) {
+  const linger hard{1, 0};
+  setsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+  socket.abort();
+}

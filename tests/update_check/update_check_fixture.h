@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/app.h"
+#include "framework/qt_text.h"
+#include "tests/support/local_http_server.h"
+#include "tests/support/program_fixture.h"
+#include "update_check/addresses.h"
+#include "update_check/self_test.h"
+#include "update_check/update_window.h"
+
+// The program, with its update address pointed at a server inside the test.
+class UpdateCheckTest : public ProgramFixture {
+ protected:
+  void BeforeStartup() override { SetUpdateURLForTesting(FromQString(server.Url())); }
+  void TearDown() override {
+    ProgramFixture::TearDown();
+    SetUpdateURLForTesting(U"");
+  }
+
+  static void CheckNow() { NotNil(App()).HandleMenuCommand(U"CheckforUpdateCheckNow"); }
+  // "Check Now", then the panel's "Check for Updates".
+  static std::shared_ptr<class updateWindow> OpenUpdateWindow() {
+    CheckNow();
+    NotNil(OpenInstance<class selfTest>()).PushButton1()->Push();
+    return OpenInstance<class updateWindow>();
+  }
+
+  LocalHttpServer server;
+};

@@ -1,0 +1,24 @@
+// The pure part of the update check: reading the reply's text. Kept apart from the window so that
+// it can be tested and fuzzed on its own.
+#include "update_check/update_window.h"
+
+String updateWindow::startTag(const String& tagName) { return U"<" + tagName + U">"; }
+
+String updateWindow::endTag(const String& tagName) { return U"</" + tagName + U">"; }
+
+String updateWindow::returnValue(const String& source, const String& tag) {
+  const std::int64_t p = InStr(source, startTag(tag));
+  if (p == 0) return U"";
+  const std::int64_t s = p + Len(startTag(tag));
+  const std::int64_t e = InStr(s, source, endTag(tag));
+  if (e == 0) return U"";
+  return Mid(source, s, e - s);
+}
+
+bool IsCurrentVersion(const String& version, std::int32_t major, std::int32_t minor, std::int32_t bug) {
+  const std::int32_t running[] = {major, minor, bug};
+  for (std::int64_t field = 1; field <= 3; ++field) {
+    if (Val(NthField(version, U".", field)) != static_cast<double>(running[field - 1])) return false;
+  }
+  return true;
+}
