@@ -4,7 +4,7 @@
 #include <charconv>
 #include <limits>
 
-namespace http {
+namespace http_reply {
 namespace {
 std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -99,4 +99,4 @@ void ReplyReader::TakeBody(std::string_view bytes) {
   if (contentLength_ && body_.size() == *contentLength_) state_ = State::Complete;
 }
 
-}  // namespace http
+}  // namespace http_reply

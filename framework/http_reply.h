@@ -13,7 +13,7 @@
 
 #include "framework/internet_headers.h"
 
-namespace http {
+namespace http_reply {
 
 // The status line and header lines together, up to and including the empty line.
 inline constexpr std::size_t kMaxHeaderBytes = 64 * 1024;
@@ -52,4 +52,4 @@ class ReplyReader final {
   std::string body_;
 };
 
-}  // namespace http
+}  // namespace http_reply

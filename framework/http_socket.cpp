@@ -76,7 +76,7 @@ class HTTPSocket::Request final {
  public:
   Request(HTTPSocket& owner, const String& url) : owner_(owner), url_(url), socket_(new QTcpSocket) {
     // Nothing beyond the header cap is pulled off the connection before the reader has seen it.
-    socket_->setReadBufferSize(static_cast<qint64>(http::kMaxHeaderBytes));
+    socket_->setReadBufferSize(static_cast<qint64>(http_reply::kMaxHeaderBytes));
     socket_->setProxy(QNetworkProxy::NoProxy);
     const auto target = ParseHttpUrl(url);
     if (!target) {
@@ -109,17 +109,17 @@ class HTTPSocket::Request final {
 
  private:
   void ReadAvailable() {
-    while (socket_->bytesAvailable() > 0 && reader_.CurrentState() == http::ReplyReader::State::Reading) {
-      const QByteArray chunk = socket_->read(static_cast<qint64>(http::kMaxHeaderBytes));
+    while (socket_->bytesAvailable() > 0 && reader_.CurrentState() == http_reply::ReplyReader::State::Reading) {
+      const QByteArray chunk = socket_->read(static_cast<qint64>(http_reply::kMaxHeaderBytes));
       reader_.Feed(std::string_view(chunk.constData(), static_cast<std::size_t>(chunk.size())));
     }
-    if (reader_.CurrentState() != http::ReplyReader::State::Reading) Report();
+    if (reader_.CurrentState() != http_reply::ReplyReader::State::Reading) Report();
   }
 
   void Ended(QAbstractSocket::SocketError error) {
     if (!connected_) return owner_.DeliverError(ConnectFailureCode(error));
     ReadAvailable();
-    if (reader_.CurrentState() != http::ReplyReader::State::Reading) return;  // reported already
+    if (reader_.CurrentState() != http_reply::ReplyReader::State::Reading) return;  // reported already
     reader_.Close();
     Report();
   }
@@ -127,9 +127,9 @@ class HTTPSocket::Request final {
   // Must be the last thing a handler of this object does.
   void Report() {
     switch (reader_.CurrentState()) {
-      case http::ReplyReader::State::HeaderTooLarge:
+      case http_reply::ReplyReader::State::HeaderTooLarge:
         return owner_.DeliverError(kHeaderTooLarge);
-      case http::ReplyReader::State::ReplyTooLarge:
+      case http_reply::ReplyReader::State::ReplyTooLarge:
         return owner_.DeliverError(kReplyTooLarge);
       default:
         return owner_.DeliverPage(url_, reader_.Status(), reader_.Headers(), FromUtf8(reader_.Body()));
@@ -140,7 +140,7 @@ class HTTPSocket::Request final {
   String url_;
   QTcpSocket* socket_;
   std::string request_;
-  http::ReplyReader reader_;
+  http_reply::ReplyReader reader_;
   bool connected_ = false;
 };
 

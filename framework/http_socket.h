@@ -19,9 +19,9 @@ class HTTPSocket : public Control {
     kNameNotResolved = 1,     // the host name has no address
     kConnectionRefused = 2,   // nothing listens on that port
     kConnectionFailed = 3,    // any other failure before the connection was made
-    kUnsupportedAddress = 4,  // not an http:// URL that can be sent as written
-    kHeaderTooLarge = 5,      // status line and headers beyond http::kMaxHeaderBytes
-    kReplyTooLarge = 6,       // the whole reply beyond http::kMaxReplyBytes
+    kUnsupportedAddress = 4,  // not a plain-HTTP address that can be sent as written
+    kHeaderTooLarge = 5,      // status line and headers beyond http_reply::kMaxHeaderBytes
+    kReplyTooLarge = 6,       // the whole reply beyond http_reply::kMaxReplyBytes
   };
 
   HTTPSocket();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-using http::ReplyReader;
+using http_reply::ReplyReader;
 using State = ReplyReader::State;
 
 namespace {
@@ -57,7 +57,7 @@ TEST(HttpReply, contentLengthEndsTheReplyUnlessItIsNotPlainDecimal) {
 
 TEST(HttpReply, theCapsAreExact) {
   const std::string status = "HTTP/1.0 200 OK\r\n";
-  const std::size_t valueLength = http::kMaxHeaderBytes - status.size() - 3 - 4;  // "X: ", CR LF twice
+  const std::size_t valueLength = http_reply::kMaxHeaderBytes - status.size() - 3 - 4;  // "X: ", CR LF twice
   EXPECT_EQ(ReadAll(status + "X: " + std::string(valueLength, 'v') + "\r\n\r\nbody").Body(), "body");
   ReplyReader longHeaders;
   EXPECT_EQ(longHeaders.Feed(status + "X: " + std::string(valueLength + 1, 'v') + "\r\n\r\n"), State::HeaderTooLarge);
@@ -65,7 +65,7 @@ TEST(HttpReply, theCapsAreExact) {
 
   const std::string head = "HTTP/1.0 200 OK\r\n\r\n";
   ReplyReader body;
-  body.Feed(head + std::string(http::kMaxReplyBytes - head.size(), 'b'));
+  body.Feed(head + std::string(http_reply::kMaxReplyBytes - head.size(), 'b'));
   EXPECT_EQ(body.CurrentState(), State::Reading);
   EXPECT_EQ(body.Feed("b"), State::ReplyTooLarge);
   EXPECT_TRUE(body.Body().empty()) << "nothing of it is kept";

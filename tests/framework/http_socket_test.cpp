@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTcpServer>
+#include <QUrl>
 
 #include "framework/http_reply.h"
 #include "framework/qt_text.h"
@@ -71,7 +72,7 @@ TEST_F(HttpSocketTest, everyReplyIsAPageUnlessItBreaksTheCaps) {
       {"HTTP/1.0 200 OK\r\nContent-Length: -3\r\n\r\nall of it", 200, U"all of it"},
       {"HTTP/1.0 200 OK\r\nContent-Length: 999\r\n\r\nshort", 200, U"short"},
       {"HTTP/1.0 200 OK\r\n" + QByteArray(100 * 1024, 'h'), 0, U"!", HTTPSocket::kHeaderTooLarge},
-      {"HTTP/1.0 200 OK\r\n\r\n" + QByteArray(static_cast<qsizetype>(http::kMaxReplyBytes), 'b'), 0, U"!", HTTPSocket::kReplyTooLarge},
+      {"HTTP/1.0 200 OK\r\n\r\n" + QByteArray(static_cast<qsizetype>(http_reply::kMaxReplyBytes), 'b'), 0, U"!", HTTPSocket::kReplyTooLarge},
   };
   for (const auto& c : cases) {
     server.ReplyWith(c.reply);
@@ -109,7 +110,12 @@ TEST_F(HttpSocketTest, noConnectionEndsInAnError) {
   }();
   ASSERT_TRUE(Fetch(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort)));
   EXPECT_EQ(got.code, HTTPSocket::kConnectionRefused);
-  ASSERT_TRUE(Fetch(QStringLiteral("http://update.brevant.invalid/Updates/rozovozu.xml")));
+  // A reserved name that never resolves.
+  QUrl unresolvable;
+  unresolvable.setScheme(QStringLiteral("http"));
+  unresolvable.setHost(QStringLiteral("update.brevant.invalid"));
+  unresolvable.setPath(QStringLiteral("/Updates/rozovozu.xml"));
+  ASSERT_TRUE(Fetch(unresolvable.toString()));
   EXPECT_EQ(got.code, HTTPSocket::kNameNotResolved);
   for (const char* url :
        {"ftp://127.0.0.1/x", "http://user@127.0.0.1/", "http://127.0.0.1:99999/", "http://127.0.0.1/a\r\nX-Injected: 1"}) {
