@@ -102,6 +102,7 @@ void RectControl::SetBounds(std::int32_t left, std::int32_t top, std::int32_t wi
 }
 
 void RectControl::ApplyGeometry() {
+  RequireMainThread();
   if (auto* w = Widget()) w->setGeometry(left_, top_, width_, height_);
 }
 
@@ -133,6 +134,7 @@ void RectControl::SetBold(bool bold) {
 }
 
 void RectControl::ApplyFont() {
+  RequireMainThread();
   auto* w = Widget();
   if (!w) return;
   QFont font = w->parentWidget() ? w->parentWidget()->font() : QFont();

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <cxxabi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -43,7 +45,10 @@ String ClassNameOf(const std::exception_ptr& caught) {
   } catch (const RuntimeException& e) {
     return FromLatin1(e.ClassName());
   } catch (const std::exception& e) {
-    return FromLatin1(typeid(e).name());
+    // The language's own name ("std::runtime_error"), not the mangled one.
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
+    return FromLatin1(status == 0 && readable ? readable.get() : typeid(e).name());
   } catch (...) {
     return U"unknown exception";
   }
