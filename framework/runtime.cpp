@@ -29,6 +29,7 @@ struct Runtime {
   ExceptionHelper helper = nullptr;
   int exitCode = 0;
   bool quitRequested = false;
+  bool running = false;  // inside RuntimeRun's event loop
   bool initialized = false;
   std::vector<char*> argv;
   int argc = 0;
@@ -152,14 +153,18 @@ void RuntimeRun() {
   auto& rt = State();
   // A Quit during start-up ends the run before the loop starts.
   if (rt.quitRequested) return;
+  rt.running = true;
   rt.exitCode = QApplication::exec();
+  rt.running = false;
 }
 
 void Quit(int code) {
   auto& rt = State();
   rt.exitCode = code;
   rt.quitRequested = true;
-  QApplication::exit(code);
+  // Outside the loop Qt would only note the request, and every later dialog's loop would return at
+  // once; RuntimeRun reads the flag instead.
+  if (rt.running) QApplication::exit(code);
 }
 
 void RuntimeFinalize() {
