@@ -33,8 +33,11 @@ class ProbeWindow final : public Window {
   void CreateControls() override {
     AddControl(U"Field", New<TextArea>());
     for (const char* name : {"Go", "Stop", "Other"}) AddControl(FromLatin1(name), New<PushButton>());
-    SetProperties(*ControlAs<PushButton>(U"Go"), PropertyList().Bool("Default", true).Bytes());
-    SetProperties(*ControlAs<PushButton>(U"Stop"), PropertyList().Bool("Cancel", true).Bytes());
+    // Tab order differs from creation order on purpose.
+    SetProperties(*ControlAs<TextArea>(U"Field"), PropertyList().Int("TabIndex", 3).Bytes());
+    SetProperties(*ControlAs<PushButton>(U"Go"), PropertyList().Bool("Default", true).Int("TabIndex", 0).Bytes());
+    SetProperties(*ControlAs<PushButton>(U"Stop"), PropertyList().Bool("Cancel", true).Int("TabIndex", 2).Bytes());
+    SetProperties(*ControlAs<PushButton>(U"Other"), PropertyList().Int("TabIndex", 1).Bytes());
   }
   void Event_Open() override;
   void Event_Close() override;
@@ -191,4 +194,14 @@ TEST_F(WindowTest, fixedSizeWindowHasNoResizeControls) {
   EXPECT_EQ(w->Top(), 140);
   EXPECT_EQ(w->Left(), 33);
   EXPECT_EQ(top->geometry().topLeft(), QPoint(33, 140)) << "Top and Left are the client area's, not the frame's";
+}
+
+TEST_F(WindowTest, focusStartsAtTheLowestTabIndexAndTabFollowsTabIndex) {
+  auto w = Probe();
+  QWidget* top = w->TopLevelWidget();
+  EXPECT_EQ(top->focusWidget(), w->ControlByName(U"Go")->Widget());
+  for (const char* next : {"Other", "Stop", "Field", "Go"}) {
+    QTest::keyClick(top->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(top->focusWidget(), w->ControlByName(FromLatin1(next))->Widget()) << next;
+  }
 }
