@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
 #include <QTest>
 
@@ -57,6 +58,9 @@ TEST_F(Window1Test, theEightControlsStandAsDesigned) {
     EXPECT_EQ(control->Widget()->font().bold(), d.bold);
     EXPECT_FALSE(control->Widget()->font().italic());
     EXPECT_EQ(control->Widget()->font().family(), d.family ? QString::fromLatin1(d.family) : QApplication::font().family());
+    if (d.family) {
+      EXPECT_EQ(QFontInfo(control->Widget()->font()).family(), "Liberation Sans") << "the installed stand-in for the designed face";
+    }
     if (auto button = std::dynamic_pointer_cast<PushButton>(control)) {
       EXPECT_EQ(button->Caption(), FromLatin1(d.caption));
       EXPECT_FALSE(button->Default());
