@@ -37,18 +37,6 @@ class ProbeApp final : public Application {
   }
 };
 
-// Ends a run that would otherwise hang the test, with a status no test expects.
-class LoopGuard {
- public:
-  LoopGuard() {
-    timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, [] { QApplication::exit(99); });
-    timer_.start(5000);
-  }
-
- private:
-  QTimer timer_;
-};
 }  // namespace
 
 TEST(Startup, classRecordsThenTheDirectiveArrayAreSetUpInOrderBeforeAnyApplication) {
@@ -104,7 +92,7 @@ TEST(Startup, theApplicationsOpenEventRunsBeforeTheMainWindowIsCreated) {
 TEST(Startup, closingTheMainWindowStoresItsPositionAndEndsTheRunWithStatusZero) {
   testing_support::TempConfigHome config;
   prefModule::Window1Top = prefModule::Window1Left = 0;
-  LoopGuard guard;
+  testing_support::LoopGuard guard;
   QTimer::singleShot(0, [] {
     auto w = OpenInstance<class Window1>();
     if (!w) return;

@@ -6,24 +6,11 @@
 #include <QEventLoop>
 #include <QTimer>
 
-namespace {
-// Ends a loop that would otherwise hang the test, with a status no test expects.
-class LoopGuard {
- public:
-  LoopGuard() {
-    timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, [] { QApplication::exit(99); });
-    timer_.start(5000);
-  }
-
- private:
-  QTimer timer_;
-};
-}  // namespace
+#include "tests/support/gui_helpers.h"
 
 TEST(Runtime, quitEndsTheEventLoopWithItsCodeAsTheExitStatus) {
   RuntimeInit(0, nullptr);
-  LoopGuard guard;
+  testing_support::LoopGuard guard;
   QTimer::singleShot(0, [] { Dispatch([] { Quit(3); }); });
   RuntimeRun();
   EXPECT_EQ(RuntimeExit(), 3);
@@ -37,7 +24,7 @@ TEST(Runtime, aQuitBeforeTheLoopEndsTheRunAtOnceAndSparesLaterDialogs) {
   QTimer::singleShot(0, &dialogLoop, [&] { dialogLoop.exit(7); });
   EXPECT_EQ(dialogLoop.exec(), 7);
 
-  LoopGuard guard;
+  testing_support::LoopGuard guard;
   RuntimeRun();
   EXPECT_EQ(RuntimeExit(), 0);
 }
