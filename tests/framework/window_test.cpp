@@ -205,3 +205,23 @@ TEST_F(WindowTest, focusStartsAtTheLowestTabIndexAndTabFollowsTabIndex) {
     EXPECT_EQ(top->focusWidget(), w->ControlByName(FromLatin1(next))->Widget()) << next;
   }
 }
+
+// A handler that closes its own window may still reach it afterwards: Nil, not freed memory.
+TEST_F(WindowTest, aButtonHandlerThatClosesItsWindowKeepsItUntilItReturns) {
+  bool raised = false;
+  {
+    auto w = Probe();
+    w->ControlAs<PushButton>(U"Other")->Action = [window = w.get(), &raised](PushButton&) {
+      window->Close();
+      try {
+        window->Top();
+      } catch (const NilObjectException&) {
+        raised = true;
+      }
+    };
+  }
+  auto button = NotNil(OpenInstance<ProbeWindow>()).ControlAs<PushButton>(U"Other");
+  QTest::mouseClick(button->Widget(), Qt::LeftButton);
+  EXPECT_TRUE(raised);
+  EXPECT_EQ(OpenInstance<ProbeWindow>(), nullptr);
+}
