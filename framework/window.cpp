@@ -78,11 +78,15 @@ Window::Window() {
   widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Window::~Window() {
+Window::~Window() { ReleaseWidget(); }
+
+// The widget goes with the next turn of the event loop and must not call back meanwhile.
+void Window::ReleaseWidget() {
   if (!widget_) return;
   widget_->owner_ = nullptr;
   widget_->hide();
   widget_->deleteLater();
+  widget_ = nullptr;
 }
 
 QWidget* Window::ContentWidget() const { return NotNil(widget_).centralWidget(); }
@@ -124,11 +128,7 @@ void Window::HandleCloseRequest() {
   list.erase(std::remove(list.begin(), list.end(), self), list.end());
   for (const auto& c : controls_) c->Detach();
   controls_.clear();
-  if (widget_) {
-    widget_->hide();
-    widget_->deleteLater();
-    widget_ = nullptr;
-  }
+  ReleaseWidget();
 }
 
 void Window::Show() {

@@ -81,6 +81,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
  private:
   friend class WindowWidget;
   void HandleCloseRequest();
+  void ReleaseWidget();
   void ApplyFrameFlags();
 
   WindowWidget* widget_ = nullptr;
