@@ -1,8 +1,152 @@
 #include "about/about_box.h"
 
+#include "app/app.h"
+#include "framework/show_url.h"
+
+namespace {
+const String kAuthorMailto = U"mailto:mira.okafor@brevant.example";
+const String kWebSite = U"http://brevant.example";
+// The reseller takes our vendor code as a bare first query part.
+const String kOrderPage = U"http://orders.kestrelpay.example/?BRV7QX&lang=en";
+
+const String kCredits = U"Developed by:\rMira Okafor\r\rSenior beta tester:\rTomas Lindqvist";
+// Stands in the design until the label opens and shows the running version.
+const String kVersionPlaceholder = U"2.0.0 Intel";
+
+const String kButtonSignature = U"( PushButton )";
+const String kLabelSignature = U"( Label )";
+
+// Shared by all seven controls: each sits on the window itself, enabled, visible, upright, unlocked.
+PropertyList Common(const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
+                    const String& font, bool bold) {
+  PropertyList list;
+  list.Text("Name", name)
+      .Text("InitialParent", U"")
+      .Int("Left", left)
+      .Int("Top", top)
+      .Int("Width", width)
+      .Int("Height", height)
+      .Int("TabIndex", tabIndex)
+      .Text("TextFont", font)
+      .Bool("Bold", bold)
+      .Bool("Underline", false)
+      .Bool("Italic", false)
+      .Bool("AutoDeactivate", true)
+      .Text("HelpTag", U"")
+      .Bool("Visible", true)
+      .Bool("Enabled", true)
+      .Bool("TabStop", true)
+      .Int("TabPanelIndex", 0)
+      .Bool("LockLeft", false)
+      .Bool("LockTop", false)
+      .Bool("LockRight", false)
+      .Bool("LockBottom", false)
+      .Int("Index", -2147483648);
+  return list;
+}
+}  // namespace
+
 const ClassRecord& AboutBox::ClassInfo() {
-  static const ClassRecord record{U"AboutBox.AboutBox", &Window::ClassInfo(), {}, {}};
+  static const ClassRecord record{U"AboutBox.AboutBox",
+                                  &Window::ClassInfo(),
+                                  PublicMethods({{"Layout", "(  )"},
+                                                 {"CreateControls", "(  )"},
+                                                 {"_CreateControls0", "(  )"},
+                                                 {"PushButton1", "(  ) as PushButton"},
+                                                 {"PushButton2", "(  ) as PushButton"},
+                                                 {"StaticText2", "(  ) as Label"},
+                                                 {"StaticText1", "(  ) as Label"},
+                                                 {"StaticText3", "(  ) as Label"},
+                                                 {"StaticText4", "(  ) as Label"},
+                                                 {"Kagi", "(  ) as PushButton"},
+                                                 {"PushButton1_Action", "( PushButton )"},
+                                                 {"PushButton2_Action", "( PushButton )"},
+                                                 {"StaticText4_Open", "( Label )"},
+                                                 {"Kagi_Action", "( PushButton )"}}),
+                                  {{U"Layout", U"Layout"}, {U"CreateControls", U"CreateControls"}}};
   return record;
 }
+
+// No menu bar of its own: the box only shows the design below.
+void AboutBox::Layout() {
+  SetProperties(*this, PropertyList()
+                           .Int("Placement", 0)
+                           .Int("Width", 264)
+                           .Int("Height", 296)
+                           .Int("MinWidth", 64)
+                           .Int("MinHeight", 64)
+                           .Int("MaxWidth", 32000)
+                           .Int("MaxHeight", 32000)
+                           .Int("Frame", 0)
+                           .Bool("Composite", false)
+                           .Bool("HasBackColor", false)
+                           .Colour("BackColor", 0xFFFFFF)
+                           .Text("Title", U"About...")
+                           .Bool("Visible", true)
+                           .Bool("FullScreen", false)
+                           .Bool("MenuBarVisible", true)
+                           .Bool("CloseButton", true)
+                           .Bool("Resizeable", false)
+                           .Bool("LiveResize", false)
+                           .Bool("MaximizeButton", false)
+                           .Bool("MinimizeButton", false)
+                           .Int("MacProcID", 0)
+                           .Bytes());
+}
+
+void AboutBox::CreateControls() { CreateControls0(); }
+
+void AboutBox::CreateControls0() {
+  const auto& record = Record();
+  auto button = [&](const String& name, std::int32_t top, std::int32_t tabIndex, const String& caption, bool isDefault,
+                    void (AboutBox::*handler)(PushButton&)) {
+    AddControl(name, New<PushButton>());
+    ControlAs<PushButton>(name)->SetTextUnit(0);
+    PropertyList list = Common(name, 72, top, 120, 22, tabIndex, U"System", true);
+    list.Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0);
+    SetProperties(*ControlAs<PushButton>(name), list.Bytes());
+    ControlAs<PushButton>(name)->Action =
+        Delegate(record, name + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
+  };
+  // size 0 leaves the framework's default size.
+  auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
+                   const String& text, const String& font, double size, bool bold, std::int32_t align, bool multiline) {
+    AddControl(name, New<Label>());
+    ControlAs<Label>(name)->SetTextUnit(0);
+    if (size > 0) ControlAs<Label>(name)->SetTextSize(size);
+    PropertyList list = Common(name, left, top, width, height, tabIndex, font, bold);
+    list.Text("Text", text)
+        .Int("TextAlign", align)
+        .Bool("Multiline", multiline)
+        .Text("DataField", U"")
+        .Text("DataSource", U"")
+        .Bool("Transparent", false)
+        .Bool("Selectable", false)
+        .Colour("TextColor", 0x000000);
+    SetProperties(*ControlAs<Label>(name), list.Bytes());
+  };
+
+  // clang-format off
+  // Buttons all stand at left 72, 120 x 22:  top  tab  caption               default
+  button(U"PushButton1",                      180, 0,   U"Email Author",      false, &AboutBox::PushButton1_Action);
+  button(U"PushButton2",                      217, 1,   U"Visit Web Site",    false, &AboutBox::PushButton2_Action);
+  //     name            left  top  width height tab  text                  font       size  bold   align  multiline
+  label(U"StaticText2",  80,   86,  104,  87,   2,   kCredits,             U"System", 0,    false, 1,     true);
+  label(U"StaticText1",  20,   20,  224,  45,   3,   U"Zendle II",         U"Arial",  30,   true,  1,     false);
+  label(U"StaticText3",  77,   60,  50,   20,   4,   U"Version:",          U"Arial",  12,   true,  0,     false);
+  label(U"StaticText4",  129,  60,  58,   20,   5,   kVersionPlaceholder,  U"Arial",  12,   true,  2,     false);
+  ControlAs<Label>(U"StaticText4")->Open =
+      Delegate(record, U"StaticText4_Open", kLabelSignature, [this](Label& sender) { StaticText4_Open(sender); });
+  button(U"Kagi",                             254, 6,   U"Support Brevant",   true,  &AboutBox::Kagi_Action);
+  // clang-format on
+}
+
+void AboutBox::PushButton1_Action(PushButton&) { ShowURL(kAuthorMailto); }
+
+void AboutBox::PushButton2_Action(PushButton&) { ShowURL(kWebSite); }
+
+void AboutBox::Kagi_Action(PushButton&) { ShowURL(kOrderPage); }
+
+void AboutBox::StaticText4_Open(Label& sender) { sender.SetText(NotNil(::App()).LongVersion()); }
 
 std::shared_ptr<class AboutBox> AboutBox() { return ImplicitInstance<class AboutBox>(); }

@@ -1,9 +1,11 @@
 #include "app/app.h"
 
+#include "about/about_box.h"
 #include "preferences/pref_module.h"
 
 const ClassRecord& App::ClassInfo() {
-  static const ClassRecord record{U"App", &Application::ClassInfo(),
+  static const ClassRecord record{U"App",
+                                  &Application::ClassInfo(),
                                   PublicMethods({{"Event_Open", "(  )"},
                                                  {"_EditAbout_Action", "(  ) as Boolean"},
                                                  {"_CheckforUpdateCheckNow_Action", "(  ) as Boolean"},
@@ -14,7 +16,10 @@ const ClassRecord& App::ClassInfo() {
 
 void App::Event_Open() { prefModule::loadPrefs(); }
 
-bool App::EditAbout_Action() { return true; }
+bool App::EditAbout_Action() {
+  NotNil(::AboutBox()).Show();
+  return true;
+}
 
 bool App::CheckforUpdateCheckNow_Action() { return true; }
 

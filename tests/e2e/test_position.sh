@@ -1,0 +1,26 @@
+# The main window opens where it was closed: first start at the default, a move, a close that writes
+# the directives file, and a second start at the moved position.
+source "$(dirname "$0")/lib.sh"
+export XDG_CONFIG_HOME=$(mktemp -d)
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+prefs=$XDG_CONFIG_HOME/rozovozu.txt
+
+start_zendle
+eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
+[ "$X" = 20 ] && [ "$Y" = 50 ] || fail "first start at $X,$Y, expected 20,50"
+
+# Without a window manager the client window itself moves: its top and left become 200 and 300.
+xdotool windowmove --sync "$ZWIN" 300 200
+close_window "$ZWIN"
+wait_exit
+[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+printf '#Window1Position 200,300\n' | cmp -s - "$prefs" || fail "file holds '$(cat "$prefs")'"
+
+start_zendle
+eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
+[ "$X" = 300 ] && [ "$Y" = 200 ] || fail "second start at $X,$Y, expected 300,200"
+close_window "$ZWIN"
+wait_exit
+[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+printf '#Window1Position 200,300\n' | cmp -s - "$prefs" || fail "file holds '$(cat "$prefs")' after the second run"
+echo "ok"
