@@ -61,7 +61,8 @@ void LateStartup() { MakeDefaultView(); }
 
 void Main() {
   RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
-  EarlyStartup();
+  // Under the hook, so a failure here is reported like any other, not a silent terminate.
+  Dispatch(&EarlyStartup);
   RunFrameworkInitialization(&LateStartup);
   RuntimeRun();
 }

@@ -16,12 +16,36 @@ const ClassRecord& Application::ClassInfo() {
 }
 
 void Application::AddMenuHandler(const String& itemName, std::function<bool()> handler) {
-  menuHandlers_[itemName] = std::move(handler);
+  for (auto& [name, existing] : menuHandlers_) {
+    if (name == itemName) {
+      existing = std::move(handler);
+      return;
+    }
+  }
+  menuHandlers_.emplace_back(itemName, std::move(handler));
 }
 
 bool Application::HandleMenuCommand(const String& itemName) {
-  const auto it = menuHandlers_.find(itemName);
-  return it != menuHandlers_.end() && it->second && it->second();
+  for (const auto& [name, handler] : menuHandlers_) {
+    if (name != itemName) continue;
+    // A copy, so a handler that registers another in its place does not destroy itself mid-call.
+    const auto run = handler;
+    return run && run();
+  }
+  return false;
+}
+
+bool Application::HasMenuHandler(const String& itemName) const {
+  for (const auto& entry : menuHandlers_) {
+    if (entry.first == itemName) return true;
+  }
+  return false;
+}
+
+std::vector<String> Application::MenuHandlerNames() const {
+  std::vector<String> names;
+  for (const auto& entry : menuHandlers_) names.push_back(entry.first);
+  return names;
 }
 
 void Application::CallOpen() {

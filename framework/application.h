@@ -4,8 +4,9 @@
 // The program subclasses it once and registers that one object with the runtime.
 
 #include <functional>
-#include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "framework/class_record.h"
 #include "framework/menu_item.h"
@@ -26,7 +27,8 @@ class Application {
   void AddMenuHandler(const String& itemName, std::function<bool()> handler);
   // Runs the handler registered under the item's name; false when there is none or it declined.
   bool HandleMenuCommand(const String& itemName);
-  bool HasMenuHandler(const String& itemName) const { return menuHandlers_.contains(itemName); }
+  bool HasMenuHandler(const String& itemName) const;
+  std::vector<String> MenuHandlerNames() const;  // in registration order
 
   // Runs the Open handler that the class's event table names, and nothing when it names none.
   void CallOpen();
@@ -42,7 +44,7 @@ class Application {
 
  private:
   std::shared_ptr<::MenuBar> menuBar_;
-  std::map<String, std::function<bool()>> menuHandlers_;
+  std::vector<std::pair<String, std::function<bool()>>> menuHandlers_;
 };
 
 void RuntimeRegisterAppObject(std::shared_ptr<Application> app);

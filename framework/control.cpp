@@ -102,6 +102,7 @@ void RectControl::SetBounds(std::int32_t left, std::int32_t top, std::int32_t wi
 }
 
 void RectControl::ApplyGeometry() {
+  RequireMainThread();
   if (auto* w = Widget()) w->setGeometry(left_, top_, width_, height_);
 }
 
@@ -133,11 +134,15 @@ void RectControl::SetBold(bool bold) {
 }
 
 void RectControl::ApplyFont() {
+  RequireMainThread();
   auto* w = Widget();
   if (!w) return;
   QFont font = w->parentWidget() ? w->parentWidget()->font() : QFont();
   if (textFont_ != U"System" && !textFont_.empty()) {
-    font.setFamily(ToQString(textFont_));
+    // Where the designed face is missing, a metric-compatible one keeps the designed line breaks.
+    QStringList families{ToQString(textFont_)};
+    if (textFont_.starts_with(U"Helvetica")) families << QStringLiteral("Liberation Sans") << QStringLiteral("Arial");
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
   }
   // Designs give sizes in points of 1/72 inch as the original screens drew them: one pixel each.

@@ -35,17 +35,22 @@ void AddItems(const MenuItem& parent, QMenu* menu) {
     });
   }
   // Automatic enabling, judged afresh each time the menu opens.
-  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &parent, weak = parent.weak_from_this()] {
-    if (!weak.lock()) return;
-    for (QAction* action : menu->actions()) {
-      if (action->isSeparator() || action->menu()) continue;
-      if (auto item = parent.Lookup(FromQString(action->objectName()))) action->setEnabled(MenuItemEnabled(*item));
-    }
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, weak = parent.weak_from_this()] {
+    Dispatch([&] {
+      const auto owner = weak.lock();
+      if (!owner) return;
+      for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || action->menu()) continue;
+        if (auto item = owner->Lookup(FromQString(action->objectName()))) action->setEnabled(MenuItemEnabled(*item));
+      }
+    });
   });
 }
 }  // namespace
 
 void RenderMenuBar(const MenuBar& bar, QMenuBar* target) {
+  // The bar owns the menus it made; clear() only takes their actions away.
+  for (QMenu* old : target->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) old->deleteLater();
   target->clear();
   for (std::int64_t i = 0; i < bar.Count(); ++i) {
     auto top = bar.Item(i);

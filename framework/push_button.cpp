@@ -40,6 +40,8 @@ void PushButton::Push() {
   RequireMainThread();
   if (!Action) return;
   auto self = std::static_pointer_cast<PushButton>(shared_from_this());
+  // A handler may close its own window; the window lives on until the handler returns.
+  const auto owner = Window();
   Dispatch([&] { Action(*self); });
 }
 

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include <cxxabi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -45,7 +47,10 @@ String ClassNameOf(const std::exception_ptr& caught) {
   } catch (const RuntimeException& e) {
     return FromLatin1(e.ClassName());
   } catch (const std::exception& e) {
-    return FromLatin1(typeid(e).name());
+    // The language's own name ("std::runtime_error"), not the mangled one.
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
+    return FromLatin1(status == 0 && readable ? readable.get() : typeid(e).name());
   } catch (...) {
     return U"unknown exception";
   }
@@ -158,8 +163,8 @@ void Quit(int code) {
   auto& rt = State();
   rt.exitCode = code;
   rt.quitRequested = true;
-  // Outside the loop, exit() would still mark the thread as quitting, and every modal dialog's
-  // loop opened afterwards would return at once.
+  // Outside the loop Qt would only note the request, and every later dialog's loop would return at
+  // once; RuntimeRun reads the flag instead.
   if (rt.running) QApplication::exit(code);
 }
 

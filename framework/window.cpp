@@ -26,10 +26,11 @@ bool AsBool(const PropertyValue& v) { return std::get<bool>(v); }
 std::int32_t AsInt(const PropertyValue& v) { return std::get<std::int32_t>(v); }
 }  // namespace
 
-// The Qt side of a Window: forwards the close box and the Return and Escape keys.
+// The Qt side of a Window: forwards the close box and the Return and Escape keys. It may outlive
+// its Window by a turn of the event loop (deleteLater), so the Window orphans it when it goes.
 class WindowWidget final : public QMainWindow {
  public:
-  explicit WindowWidget(Window& owner) : owner_(owner) {
+  explicit WindowWidget(Window& owner) : owner_(&owner) {
     auto* content = new QWidget(this);
     content->setObjectName(QStringLiteral("content"));
     setCentralWidget(content);
@@ -38,15 +39,15 @@ class WindowWidget final : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override {
     event->accept();
-    owner_.HandleCloseRequest();
+    if (owner_) owner_->HandleCloseRequest();
   }
 
   // Keys no control took: Return presses the default button, Escape the cancel button.
   void keyPressEvent(QKeyEvent* event) override {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
-    if (enter || escape) {
-      for (const auto& control : owner_.Controls()) {
+    if (owner_ && (enter || escape)) {
+      for (const auto& control : owner_->Controls()) {
         auto button = std::dynamic_pointer_cast<PushButton>(control);
         if (button && button->Widget() && button->Widget()->isVisible() && button->Widget()->isEnabled() &&
             (enter ? button->Default() : button->Cancel())) {
@@ -59,7 +60,8 @@ class WindowWidget final : public QMainWindow {
   }
 
  private:
-  Window& owner_;
+  friend class Window;
+  Window* owner_ = nullptr;
 };
 
 const ClassRecord& Window::ClassInfo() {
@@ -76,8 +78,15 @@ Window::Window() {
   widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Window::~Window() {
-  if (widget_) widget_->deleteLater();
+Window::~Window() { ReleaseWidget(); }
+
+// The widget goes with the next turn of the event loop and must not call back meanwhile.
+void Window::ReleaseWidget() {
+  if (!widget_) return;
+  widget_->owner_ = nullptr;
+  widget_->hide();
+  widget_->deleteLater();
+  widget_ = nullptr;
 }
 
 QWidget* Window::ContentWidget() const { return NotNil(widget_).centralWidget(); }
@@ -119,11 +128,7 @@ void Window::HandleCloseRequest() {
   list.erase(std::remove(list.begin(), list.end(), self), list.end());
   for (const auto& c : controls_) c->Detach();
   controls_.clear();
-  if (widget_) {
-    widget_->hide();
-    widget_->deleteLater();
-    widget_ = nullptr;
-  }
+  ReleaseWidget();
 }
 
 void Window::Show() {
@@ -174,9 +179,20 @@ void Window::SetLeft(std::int32_t left) {
   w.setGeometry(g);
 }
 
-std::int32_t Window::Width() const { return NotNil(widget_).centralWidget()->width(); }
-std::int32_t Window::Height() const { return NotNil(widget_).centralWidget()->height(); }
-String Window::Title() const { return FromQString(NotNil(widget_).windowTitle()); }
+std::int32_t Window::Width() const {
+  RequireMainThread();
+  return NotNil(widget_).centralWidget()->width();
+}
+
+std::int32_t Window::Height() const {
+  RequireMainThread();
+  return NotNil(widget_).centralWidget()->height();
+}
+
+String Window::Title() const {
+  RequireMainThread();
+  return FromQString(NotNil(widget_).windowTitle());
+}
 
 void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar) {
   RequireMainThread();

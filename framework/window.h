@@ -55,10 +55,12 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   }
   void AddControl(const String& name, std::shared_ptr<Control> control);
   std::shared_ptr<Control> ControlByName(const String& name) const;
-  // The control of that name, checked to be of class C.
+  // The control of that name, checked to be of class C; a name nobody registered is Nil.
   template <class C>
   std::shared_ptr<C> ControlAs(const String& name) const {
-    auto typed = std::dynamic_pointer_cast<C>(ControlByName(name));
+    auto control = ControlByName(name);
+    if (!control) throw NilObjectException("no control named " + ToUtf8(name));
+    auto typed = std::dynamic_pointer_cast<C>(control);
     if (!typed) throw IllegalCastException("control " + ToUtf8(name) + " is not of the expected class");
     return typed;
   }
@@ -79,6 +81,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
  private:
   friend class WindowWidget;
   void HandleCloseRequest();
+  void ReleaseWidget();
   void ApplyFrameFlags();
 
   WindowWidget* widget_ = nullptr;

@@ -56,6 +56,14 @@ QStringList VisibleTexts(QWidget* root) {
   return texts;
 }
 
+LoopGuard::LoopGuard(int timeoutMs) : timer_(std::make_unique<QTimer>()) {
+  timer_->setSingleShot(true);
+  QObject::connect(timer_.get(), &QTimer::timeout, [] { QApplication::exit(99); });
+  timer_->start(timeoutMs);
+}
+
+LoopGuard::~LoopGuard() = default;
+
 TempConfigHome::TempConfigHome() : previous_(qgetenv("XDG_CONFIG_HOME")), hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
   qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
 }

@@ -4,7 +4,9 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
+class QTimer;
 class QWidget;
 
 namespace testing_support {
@@ -20,6 +22,16 @@ void AnswerNextModal(std::function<void(QWidget* modal)> answer);
 void PressModalButton(const QString& buttonText);
 // The texts of every label of a widget tree, for checking what a dialog shows.
 QStringList VisibleTexts(QWidget* root);
+
+// Ends an event loop that would otherwise hang the test, with a status (99) no test expects.
+class LoopGuard {
+ public:
+  explicit LoopGuard(int timeoutMs = 5000);
+  ~LoopGuard();
+
+ private:
+  std::unique_ptr<QTimer> timer_;
+};
 
 // A fresh XDG_CONFIG_HOME for one test; restores the previous value when destroyed.
 class TempConfigHome {
