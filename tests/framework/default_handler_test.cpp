@@ -41,17 +41,14 @@ void ClickButtonThatThrows(std::function<void()> raise) {
 }  // namespace
 
 // The children re-run this binary, so no thread or Qt state is shared with a forked copy.
-class DefaultHandlerDeathTest : public ::testing::Test {
- protected:
-  void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
-};
-
-TEST_F(DefaultHandlerDeathTest, anExceptionFromAButtonIsReportedByClassAndEndsTheProcess) {
+TEST(DefaultHandlerDeathTest, anExceptionFromAButtonIsReportedByClassAndEndsTheProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(ClickButtonThatThrows([] { throw NilObjectException("test"); }), ::testing::ExitedWithCode(1),
               "unhandled exception: NilObjectException(.|\n)*box said: .*NilObjectException");
 }
 
-TEST_F(DefaultHandlerDeathTest, aStandardLibraryExceptionIsReportedTooNeverTerminate) {
+TEST(DefaultHandlerDeathTest, aStandardLibraryExceptionIsReportedTooNeverTerminate) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(ClickButtonThatThrows([] { throw std::runtime_error("boom"); }), ::testing::ExitedWithCode(1),
               "unhandled exception: std::runtime_error(.|\n)*box said: .*std::runtime_error");
 }

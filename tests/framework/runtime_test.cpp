@@ -8,14 +8,6 @@
 
 #include "tests/support/gui_helpers.h"
 
-TEST(Runtime, quitEndsTheEventLoopWithItsCodeAsTheExitStatus) {
-  RuntimeInit(0, nullptr);
-  testing_support::LoopGuard guard;
-  QTimer::singleShot(0, [] { Dispatch([] { Quit(3); }); });
-  RuntimeRun();
-  EXPECT_EQ(RuntimeExit(), 3);
-}
-
 TEST(Runtime, aQuitBeforeTheLoopEndsTheRunAtOnceAndSparesLaterDialogs) {
   RuntimeInit(0, nullptr);
   Quit(0);
