@@ -37,8 +37,6 @@ inline String RunPass(String s, const Pass& pass) {
   }
 }
 
-inline String Simple(const String& text) { return RunPass(text, Passes()[0]); }
-
 inline String Complex(String text) {
   for (const auto& pass : Passes()) text = RunPass(text, pass);
   return text;
