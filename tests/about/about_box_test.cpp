@@ -37,7 +37,7 @@ TEST_F(AboutBoxTest, linksAndReturnHandFixedAddresses_modeless_aboutAgainRaisesT
   ASSERT_NE(box, nullptr);
   for (const auto& button : {box->PushButton1(), box->PushButton2(), box->Kagi(), box->PushButton1()})
     QTest::mouseClick(button->Widget(), Qt::LeftButton);
-  // Return goes to whatever has the focus.
+  // Return presses the default button, "Support Brevant", even while another button has the focus.
   QWidget* focused = box->TopLevelWidget()->focusWidget();
   QTest::keyClick(focused ? focused : box->TopLevelWidget(), Qt::Key_Return);
   const QString mail = "mailto:mira.okafor@brevant.example", order = "http://orders.kestrelpay.example/?BRV7QX&lang=en";
