@@ -19,10 +19,8 @@ class PrefsTest : public ::testing::Test {
     config_.reset();
     config_ = std::make_unique<testing_support::TempConfigHome>();
     prefModule::InitDirectives();
-    prefModule::Window1Top = 0;
-    prefModule::Window1Left = 0;
+    prefModule::Window1Top = prefModule::Window1Left = 0;
   }
-  void TearDown() override { prefModule::ReleaseDirectives(); }
 
   QString FilePath() const { return config_->Path() + "/rozovozu.txt"; }
   void WriteFile(const std::string& bytes) const {
@@ -35,6 +33,5 @@ class PrefsTest : public ::testing::Test {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
   QStringList FolderEntries() const { return QDir(config_->Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
-
   std::unique_ptr<testing_support::TempConfigHome> config_;
 };

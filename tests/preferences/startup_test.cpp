@@ -4,15 +4,12 @@
 #include "main_window/window1.h"
 #include "tests/support/program_fixture.h"
 
-namespace {
-class SavedPosition : public ProgramFixture {
- protected:
+struct SavedPosition : ProgramFixture {
   void BeforeStartup() override {
-    QFile file(FilePath());
+    QFile file(config_->Path() + "/rozovozu.txt");
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("'saved by an earlier run\r\n#Window1Position 200,300\r\n");
   }
-  QString FilePath() const { return config_->Path() + "/rozovozu.txt"; }
 };
 
 TEST_F(SavedPosition, mainWindowOpensThereAndClosingRewritesTheFile) {
@@ -23,8 +20,7 @@ TEST_F(SavedPosition, mainWindowOpensThereAndClosingRewritesTheFile) {
   window->SetTop(-22);
   window->SetLeft(1300);
   window->Close();
-  QFile file(FilePath());
+  QFile file(config_->Path() + "/rozovozu.txt");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), "#Window1Position -22,1300\n");
 }
-}  // namespace

@@ -3,8 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QTimer>
 
 namespace testing_support {
 
@@ -24,7 +22,6 @@ void ProcessEvents() {
 
 void AnswerNextModal(std::function<void(QWidget* modal)> answer) {
   auto* timer = new QTimer(qApp);
-  timer->setInterval(10);
   QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
@@ -32,7 +29,7 @@ void AnswerNextModal(std::function<void(QWidget* modal)> answer) {
     timer->deleteLater();
     answer(modal);
   });
-  timer->start();
+  timer->start(10);
 }
 
 void PressModalButton(const QString& buttonText) {
@@ -48,29 +45,17 @@ void PressModalButton(const QString& buttonText) {
   });
 }
 
-QStringList VisibleTexts(QWidget* root) {
-  QStringList texts;
-  for (auto* label : root->findChildren<QLabel*>()) {
-    if (!label->text().isEmpty()) texts << label->text();
-  }
-  return texts;
+LoopGuard::LoopGuard(int timeoutMs) {
+  timer_.setSingleShot(true);
+  QObject::connect(&timer_, &QTimer::timeout, [] { QApplication::exit(99); });
+  timer_.start(timeoutMs);
 }
 
-LoopGuard::LoopGuard(int timeoutMs) : timer_(std::make_unique<QTimer>()) {
-  timer_->setSingleShot(true);
-  QObject::connect(timer_.get(), &QTimer::timeout, [] { QApplication::exit(99); });
-  timer_->start(timeoutMs);
-}
-
-LoopGuard::~LoopGuard() = default;
-
-TempConfigHome::TempConfigHome() : previous_(qgetenv("XDG_CONFIG_HOME")), hadPrevious_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
+TempConfigHome::TempConfigHome() {
+  if (qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) previous_ = qgetenv("XDG_CONFIG_HOME");
   qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
 }
 
-TempConfigHome::~TempConfigHome() {
-  if (hadPrevious_) qputenv("XDG_CONFIG_HOME", previous_);
-  else qunsetenv("XDG_CONFIG_HOME");
-}
+TempConfigHome::~TempConfigHome() { previous_ ? qputenv("XDG_CONFIG_HOME", *previous_) : qunsetenv("XDG_CONFIG_HOME"); }
 
 }  // namespace testing_support

@@ -2,11 +2,10 @@
 
 #include <QString>
 #include <QTemporaryDir>
-
+#include <QTimer>
 #include <functional>
-#include <memory>
+#include <optional>
 
-class QTimer;
 class QWidget;
 
 namespace testing_support {
@@ -20,17 +19,14 @@ void ProcessEvents();
 void AnswerNextModal(std::function<void(QWidget* modal)> answer);
 // Presses the dialog button whose text (mnemonics removed) equals buttonText.
 void PressModalButton(const QString& buttonText);
-// The texts of every label of a widget tree, for checking what a dialog shows.
-QStringList VisibleTexts(QWidget* root);
 
 // Ends an event loop that would otherwise hang the test, with a status (99) no test expects.
 class LoopGuard {
  public:
   explicit LoopGuard(int timeoutMs = 5000);
-  ~LoopGuard();
 
  private:
-  std::unique_ptr<QTimer> timer_;
+  QTimer timer_;
 };
 
 // A fresh XDG_CONFIG_HOME for one test; restores the previous value when destroyed.
@@ -42,8 +38,7 @@ class TempConfigHome {
 
  private:
   QTemporaryDir dir_;
-  QByteArray previous_;
-  bool hadPrevious_;
+  std::optional<QByteArray> previous_;
 };
 
 }  // namespace testing_support

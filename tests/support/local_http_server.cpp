@@ -2,8 +2,6 @@
 
 #include <sys/socket.h>
 
-#include "tests/support/gui_helpers.h"
-
 LocalHttpServer::LocalHttpServer() {
   server_.listen(QHostAddress::LocalHost);
   QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
@@ -23,29 +21,11 @@ LocalHttpServer::LocalHttpServer() {
   });
 }
 
-LocalHttpServer::~LocalHttpServer() {
-  for (auto& peer : connections_) {
-    peer.socket->disconnect();
-    peer.socket->abort();
-  }
-}
-
-QString LocalHttpServer::Url(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(Port()).arg(path); }
-
 void LocalHttpServer::ReplyWith(const QByteArray& raw) {
   OnRequest([raw](QTcpSocket& socket) {
     socket.write(raw);
     socket.disconnectFromHost();  // after everything written has gone out
   });
-}
-
-bool LocalHttpServer::WaitForRequest(int connection) {
-  return testing_support::WaitUntil(
-      [&] { return Connections() > connection && connections_[static_cast<std::size_t>(connection)].answered; });
-}
-
-bool LocalHttpServer::WaitForEnd(int connection) {
-  return testing_support::WaitUntil([&] { return Connections() > connection && Ended(connection); });
 }
 
 void ResetConnection(QTcpSocket& socket) {

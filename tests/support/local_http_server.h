@@ -7,14 +7,15 @@
 #include <functional>
 #include <vector>
 
+#include "tests/support/gui_helpers.h"
+
 // An HTTP server on 127.0.0.1 inside the test: records what each connection sends and, once a
 // request's empty line has arrived, answers it as told (by default: never).
 class LocalHttpServer {
  public:
   LocalHttpServer();
-  ~LocalHttpServer();
 
-  QString Url(const QString& path = QStringLiteral("/Updates/rozovozu.xml")) const;
+  QString Url() const { return QStringLiteral("http://127.0.0.1:%1/Updates/rozovozu.xml").arg(Port()); }
   quint16 Port() const { return server_.serverPort(); }
 
   // Runs on the connection once its request is complete.
@@ -23,14 +24,18 @@ class LocalHttpServer {
   void ReplyWith(const QByteArray& raw);
 
   int Connections() const { return static_cast<int>(connections_.size()); }
-  QByteArray Received(int connection = 0) const { return connections_.at(static_cast<std::size_t>(connection)).received; }
-  QTcpSocket& Connection(int connection = 0) const { return *connections_.at(static_cast<std::size_t>(connection)).socket; }
-  bool Ended(int connection = 0) const { return connections_.at(static_cast<std::size_t>(connection)).closed; }
+  // What the first connection sent.
+  QByteArray Received() const { return connections_.at(0).received; }
 
   // Blocks, without the event loop, until a connection is waiting to be accepted.
   bool ConnectionPending(int timeoutMs) { return server_.waitForNewConnection(timeoutMs); }
-  bool WaitForRequest(int connection = 0);
-  bool WaitForEnd(int connection = 0);
+  // Wait for the first connection's complete request, or its end.
+  bool WaitForRequest() {
+    return testing_support::WaitUntil([&] { return Connections() > 0 && connections_[0].answered; });
+  }
+  bool WaitForEnd() {
+    return testing_support::WaitUntil([&] { return Connections() > 0 && connections_[0].closed; });
+  }
 
  private:
   struct Peer {
@@ -39,9 +44,10 @@ class LocalHttpServer {
     bool answered = false;
     bool closed = false;
   };
-  QTcpServer server_;
   std::vector<Peer> connections_;
   std::function<void(QTcpSocket&)> answer_;
+  // Last, so its sockets go while the records their handlers write to still exist.
+  QTcpServer server_;
 };
 
 // Ends a connection with a reset instead of an orderly close.

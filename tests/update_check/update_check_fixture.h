@@ -12,10 +12,6 @@
 class UpdateCheckTest : public ProgramFixture {
  protected:
   void BeforeStartup() override { SetUpdateURLForTesting(FromQString(server.Url())); }
-  void TearDown() override {
-    ProgramFixture::TearDown();
-    SetUpdateURLForTesting(U"");
-  }
 
   static void CheckNow() { NotNil(App()).HandleMenuCommand(U"CheckforUpdateCheckNow"); }
   // "Check Now", then the panel's "Check for Updates".
