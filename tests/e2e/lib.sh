@@ -1,7 +1,13 @@
 # Shared steps of the end-to-end scripts: start the program, find its windows, wait for things.
 set -euo pipefail
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+E2E_LOG=${E2E_LOG:-$(mktemp)}
+# On failure, what the program printed is shown too.
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$E2E_LOG" ] && sed 's/^/  zendle: /' "$E2E_LOG" >&2
+  exit 1
+}
 
 # wait_for CMD...: retries CMD for up to 15 s.
 wait_for() {
@@ -11,7 +17,7 @@ wait_for() {
 
 # start_zendle: starts the program in the background with XDG_CONFIG_HOME as set; sets ZPID, ZWIN.
 start_zendle() {
-  "$ZENDLE" >"${E2E_LOG:-/dev/null}" 2>&1 &
+  "$ZENDLE" >>"$E2E_LOG" 2>&1 &
   ZPID=$!
   wait_for xdotool search --name '^Zendle II$' || fail "main window never appeared"
   ZWIN=$(xdotool search --name '^Zendle II$' | head -1)
