@@ -9,18 +9,41 @@ fail() {
   exit 1
 }
 
-# wait_for CMD...: retries CMD for up to 15 s.
+# wait_for CMD...: retries CMD for up to 60 s (a loaded two-core machine is slow, never this slow).
 wait_for() {
-  for _ in $(seq 150); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  for _ in $(seq 600); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
   return 1
 }
 
 # start_zendle: starts the program in the background with XDG_CONFIG_HOME as set; sets ZPID, ZWIN.
+# A fresh Xvfb on a loaded machine now and then refuses a client while it compiles its keymap; the
+# program then ends at once with "could not connect", and is started again.
 start_zendle() {
-  "$ZENDLE" >>"$E2E_LOG" 2>&1 &
-  ZPID=$!
-  wait_for xdotool search --name '^Zendle II$' || fail "main window never appeared"
+  for attempt in 1 2 3; do
+    "$ZENDLE" >>"$E2E_LOG" 2>&1 &
+    ZPID=$!
+    wait_for window_or_exit || true
+    xdotool search --name '^Zendle II$' >/dev/null 2>&1 && break
+    kill -0 "$ZPID" 2>/dev/null && break
+    grep -q 'could not connect to display' "$E2E_LOG" || break
+    echo "the X server refused the program (attempt $attempt)" >&2
+    sleep 1
+  done
+  if ! xdotool search --name '^Zendle II$' >/dev/null 2>&1; then
+    echo "windows on the display: $(xdotool search --name . 2>/dev/null | while read -r w; do xdotool getwindowname "$w"; done | tr '\n' '|')" >&2
+    if kill -0 "$ZPID" 2>/dev/null && command -v gdb >/dev/null; then
+      gdb -batch -p "$ZPID" -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(#|Thread)' >&2 || true
+    fi
+    fail "main window never appeared"
+  fi
   ZWIN=$(xdotool search --name '^Zendle II$' | head -1)
+}
+
+# True once the main window shows or the program has ended.
+window_or_exit() {
+  xdotool search --name '^Zendle II$' >/dev/null 2>&1 && return 0
+  kill -0 "$ZPID" 2>/dev/null || return 0
+  return 1
 }
 
 # Closes a window as a window manager does: WM_DELETE_WINDOW.

@@ -9,12 +9,20 @@ displayfile=$(mktemp)
 xvfblog=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >"$xvfblog" 2>&1 &
 xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null || true; rm -f "$displayfile" "$xvfblog"' EXIT
+# Wait for the server to be gone, so the next run cannot meet it on the same display number.
+trap 'kill $xvfb_pid 2>/dev/null && wait $xvfb_pid 2>/dev/null; rm -f "$displayfile" "$xvfblog"' EXIT
 for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
 [ -s "$displayfile" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$(head -1 "$displayfile")
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer:"; cat "$xvfblog"; exit 1; }
+# A busy machine can keep a new server from answering for a while, even after its first answer;
+# wait until it answers three times in a row.
+answered=0
+for _ in $(seq 600); do
+  if xdpyinfo >/dev/null 2>&1; then answered=$((answered + 1)); else answered=0; fi
+  [ "$answered" -ge 3 ] && break
+  sleep 0.1
+done
+[ "$answered" -ge 3 ] || { echo "Xvfb on $DISPLAY does not answer:"; xdpyinfo 2>&1 | head -3; cat "$xvfblog"; exit 1; }
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=$(mktemp -d)
 bash "$script"
