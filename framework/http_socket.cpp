@@ -29,8 +29,9 @@ std::optional<Target> ParseHttpUrl(const String& url) {
   const auto pathAt = rest.find_first_of("/?");
   Target target;
   target.hostHeader = rest.substr(0, pathAt);
-  target.path = pathAt == std::string::npos ? "/" : rest.substr(pathAt);
-  if (target.path.front() == '?') target.path.insert(0, "/");
+  // A query without a path asks for the root.
+  if (pathAt == std::string::npos || rest[pathAt] == '?') target.path.push_back('/');
+  if (pathAt != std::string::npos) target.path.append(rest, pathAt);
 
   std::string_view authority = target.hostHeader;
   if (authority.find('@') != std::string_view::npos) return std::nullopt;  // no credentials are ever sent
