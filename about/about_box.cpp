@@ -100,20 +100,14 @@ void AboutBox::CreateControls0() {
   const auto& record = Record();
   auto button = [&](const String& name, std::int32_t top, std::int32_t tabIndex, const String& caption, bool isDefault,
                     void (AboutBox::*handler)(PushButton&)) {
-    AddControl(name, New<PushButton>());
-    ControlAs<PushButton>(name)->SetTextUnit(0);
     PropertyList list = Common(name, 72, top, 120, 22, tabIndex, U"System", true);
     list.Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0);
-    SetProperties(*ControlAs<PushButton>(name), list.Bytes());
-    ControlAs<PushButton>(name)->Action =
+    BuildControl<PushButton>(name, list, [](PushButton& c) { c.SetTextUnit(0); })->Action =
         Delegate(record, name + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
   };
   // size 0 leaves the framework's default size.
   auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
                    const String& text, const String& font, double size, bool bold, std::int32_t align, bool multiline) {
-    AddControl(name, New<Label>());
-    ControlAs<Label>(name)->SetTextUnit(0);
-    if (size > 0) ControlAs<Label>(name)->SetTextSize(size);
     PropertyList list = Common(name, left, top, width, height, tabIndex, font, bold);
     list.Text("Text", text)
         .Int("TextAlign", align)
@@ -123,7 +117,10 @@ void AboutBox::CreateControls0() {
         .Bool("Transparent", false)
         .Bool("Selectable", false)
         .Colour("TextColor", 0x000000);
-    SetProperties(*ControlAs<Label>(name), list.Bytes());
+    return BuildControl<Label>(name, list, [size](Label& c) {
+      c.SetTextUnit(0);
+      if (size > 0) c.SetTextSize(size);
+    });
   };
 
   // clang-format off
@@ -134,8 +131,7 @@ void AboutBox::CreateControls0() {
   label(U"StaticText2",  80,   86,  104,  87,   2,   kCredits,             U"System", 0,    false, 1,     true);
   label(U"StaticText1",  20,   20,  224,  45,   3,   U"Zendle II",         U"Arial",  30,   true,  1,     false);
   label(U"StaticText3",  77,   60,  50,   20,   4,   U"Version:",          U"Arial",  12,   true,  0,     false);
-  label(U"StaticText4",  129,  60,  58,   20,   5,   kVersionPlaceholder,  U"Arial",  12,   true,  2,     false);
-  ControlAs<Label>(U"StaticText4")->Open =
+  label(U"StaticText4",  129,  60,  58,   20,   5,   kVersionPlaceholder,  U"Arial",  12,   true,  2,     false)->Open =
       Delegate(record, U"StaticText4_Open", kLabelSignature, [this](Label& sender) { StaticText4_Open(sender); });
   button(U"Kagi",                             254, 6,   U"Support Brevant",   true,  &AboutBox::Kagi_Action);
   // clang-format on

@@ -4,6 +4,7 @@
 // Open event; the framework keeps every open window and hands out the implicit instance of a class.
 // A window counts as open from the start of its Open event to the end of its Close event.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -54,6 +55,17 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
     return control;
   }
   void AddControl(const String& name, std::shared_ptr<Control> control);
+  // The order every design builds a control in: create it on this window under its name, let
+  // prepare set what the property list does not hold, then apply the list. The caller attaches
+  // handlers last, to the control this returns.
+  template <class C>
+  std::shared_ptr<C> BuildControl(const String& name, const PropertyList& list, const std::function<void(C&)>& prepare = {}) {
+    auto control = New<C>();
+    AddControl(name, control);
+    if (prepare) prepare(*control);
+    SetProperties(*control, list.Bytes());
+    return control;
+  }
   std::shared_ptr<Control> ControlByName(const String& name) const;
   // The control of that name, checked to be of class C; a name nobody registered is Nil.
   template <class C>

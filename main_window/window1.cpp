@@ -18,6 +18,7 @@ const String kIconCredit = U"Icon credit: Mira Holloway, Quarry Stock Icons";
 
 const String kButtonSignature = U"( PushButton )";
 
+// clang-format off
 // Shared by every control of this window: enabled, visible, upright, in no control set.
 PropertyList Common(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex) {
   PropertyList list;
@@ -30,8 +31,13 @@ PropertyList Common(std::int32_t left, std::int32_t top, std::int32_t width, std
 PropertyList& Locks(PropertyList& list, bool left, bool top, bool right) {
   return list.Bool("LockLeft", left).Bool("LockTop", top).Bool("LockRight", right).Bool("LockBottom", false);
 }
+
+// Every control's text unit is the default one, which no property list carries.
+void DefaultTextUnit(RectControl& control) { control.SetTextUnit(0); }
+// clang-format on
 }  // namespace
 
+// clang-format off
 const ClassRecord& Window1::ClassInfo() {
   static const ClassRecord record{
       U"Window1.Window1", &Window::ClassInfo(),
@@ -48,6 +54,7 @@ const ClassRecord& Window1::ClassInfo() {
       {{U"Layout", U"Layout"}, {U"CreateControls", U"CreateControls"}, {U"Close", U"Event_Close"}, {U"Open", U"Event_Open"}}};
   return record;
 }
+// clang-format on
 
 void Window1::Layout() {
   SetMenuBar(MenuBar1());
@@ -78,36 +85,28 @@ void Window1::Layout() {
 
 void Window1::CreateControls() { CreateControls0(); }
 
+// clang-format off
 void Window1::CreateControls0() {
   const auto& record = Record();
-  auto attach = [&](const char* name, void (Window1::*handler)(PushButton&)) {
-    ControlAs<PushButton>(FromLatin1(name))->Action =
-        Delegate(record, FromLatin1(name) + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
-  };
-  auto button = [&](const char* name, std::int32_t left, std::int32_t tabIndex, const String& caption) {
-    AddControl(FromLatin1(name), New<PushButton>());
-    ControlAs<PushButton>(FromLatin1(name))->SetTextUnit(0);
+  auto button = [&](const char* name, std::int32_t left, std::int32_t tabIndex, const String& caption,
+                    void (Window1::*handler)(PushButton&)) {
     PropertyList list = Common(left, 234, 80, 20, tabIndex);
     Locks(list, false, false, false)
         .Text("Caption", caption).Text("TextFont", U"System").Bool("Bold", true)
         .Bool("TabStop", true).Bool("Default", false).Bool("Cancel", false).Int("ButtonStyle", 0);
-    SetProperties(*ControlAs<PushButton>(FromLatin1(name)), list.Bytes());
+    BuildControl<PushButton>(FromLatin1(name), list, DefaultTextUnit)->Action =
+        Delegate(record, FromLatin1(name) + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
   };
   auto label = [&](const char* name, std::int32_t top, std::int32_t height, std::int32_t tabIndex, const String& text,
                    const String& font, bool bold, bool multiline, bool lockLeftTop) {
-    AddControl(FromLatin1(name), New<Label>());
-    ControlAs<Label>(FromLatin1(name))->SetTextUnit(0);
     PropertyList list = Common(20, top, 410, height, tabIndex);
     Locks(list, lockLeftTop, lockLeftTop, false)
         .Text("Text", text).Text("TextFont", font).Bool("Bold", bold).Int("TextAlign", 1)
         .Bool("Multiline", multiline).Bool("Selectable", false).Bool("Transparent", false)
         .Colour("TextColor", 0x000000).Bool("TabStop", false);
-    SetProperties(*ControlAs<Label>(FromLatin1(name)), list.Bytes());
+    BuildControl<Label>(FromLatin1(name), list, DefaultTextUnit);
   };
 
-  AddControl(U"EditField1", New<TextArea>());
-  ControlAs<TextArea>(U"EditField1")->SetLineSpacing(1.0);
-  ControlAs<TextArea>(U"EditField1")->SetTextUnit(0);
   {
     PropertyList list = Common(20, 20, 410, 196, 0);
     Locks(list, true, true, true)
@@ -117,27 +116,25 @@ void Window1::CreateControls0() {
         .Bool("ReadOnly", false).Int("LimitText", 0).Bool("AcceptTabs", false).Int("Alignment", 0)
         .Colour("TextColor", 0x000000).Colour("BackColor", 0xFFFFFF)
         .Text("Text", U"").Text("Format", U"").Text("Mask", U"");
-    SetProperties(*ControlAs<TextArea>(U"EditField1"), list.Bytes());
+    BuildControl<TextArea>(U"EditField1", list, [](TextArea& c) { c.SetLineSpacing(1.0); c.SetTextUnit(0); });
   }
-  button("Zendle1", 20, 1, U"Simple");
-  attach("Zendle1", &Window1::Zendle1_Action);
-  label("StaticText1", 274, 83, 2, kHelpText1, U"Helvetica Neue", true, true, false);
-  button("ClearField", 230, 3, U"Clear");
-  attach("ClearField", &Window1::ClearField_Action);
-  AddControl(U"AutoClear", New<CheckBox>());
-  ControlAs<CheckBox>(U"AutoClear")->SetTextUnit(0);
+  //     name           left  tab  caption      handler
+  button("Zendle1",     20,   1,   U"Simple",   &Window1::Zendle1_Action);
+  //     name           top   height  tab  text         font               bold   multiline  lockLeftTop
+  label("StaticText1",  274,  83,     2,   kHelpText1,  U"Helvetica Neue", true,  true,      false);
+  button("ClearField",  230,  3,   U"Clear",    &Window1::ClearField_Action);
   {
     PropertyList list = Common(330, 234, 100, 20, 4);
     Locks(list, false, false, false)
         .Text("Caption", U"Auto Clear").Text("TextFont", U"System").Bool("Bold", true)
         .Bool("TabStop", true).Bool("Value", false).Int("State", 0);
-    SetProperties(*ControlAs<CheckBox>(U"AutoClear"), list.Bytes());
+    BuildControl<CheckBox>(U"AutoClear", list, DefaultTextUnit);
   }
-  label("StaticText2", 364, 61, 5, kHelpText2, U"Helvetica Neue", true, true, false);
-  label("Label1", 432, 20, 6, kIconCredit, U"System", false, false, true);
-  button("Zendle2", 125, 8, U"Complex");
-  attach("Zendle2", &Window1::Zendle2_Action);
+  label("StaticText2",  364,  61,     5,   kHelpText2,  U"Helvetica Neue", true,  true,      false);
+  label("Label1",       432,  20,     6,   kIconCredit, U"System",         false, false,     true);
+  button("Zendle2",     125,  8,   U"Complex",  &Window1::Zendle2_Action);
 }
+// clang-format on
 
 namespace {
 // Both cleaning buttons: clean the field's text, show it, hand what the field then holds to the
@@ -176,8 +173,6 @@ void Window1::Event_Close() {
 
 std::shared_ptr<MenuItem> Window1::MenuItemNamed(const String& name) const { return NotNil(MenuBar()).Lookup(name); }
 
-std::shared_ptr<AppleMenuItem> Window1::EditAbout() const {
-  return std::dynamic_pointer_cast<AppleMenuItem>(MenuItemNamed(U"EditAbout"));
-}
+std::shared_ptr<AppleMenuItem> Window1::EditAbout() const { return std::dynamic_pointer_cast<AppleMenuItem>(MenuItemNamed(U"EditAbout")); }
 
 std::shared_ptr<class Window1> Window1() { return ImplicitInstance<class Window1>(); }

@@ -1,14 +1,12 @@
 #pragma once
 
 // What the controls of the update check's windows share in their design: the common rows of their
-// property lists, and the order in which each is built.
+// property lists.
 
 #include <cstdint>
-#include <functional>
-#include <memory>
 
 #include "framework/property_list.h"
-#include "framework/window.h"
+#include "framework/string.h"
 
 // Placed, visible, enabled, a tab stop, locked to the top and left edges, in no control set.
 inline PropertyList PlacedControl(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex) {
@@ -37,14 +35,4 @@ inline PropertyList& ButtonRows(PropertyList& list, const String& caption, bool 
       .Bool("Default", isDefault)
       .Bool("Cancel", isCancel)
       .Int("ButtonStyle", 0);
-}
-
-// Creates the control on the window under its name, lets prepare set what the list does not hold,
-// then applies the list.
-template <class C>
-std::shared_ptr<C> BuildControl(Window& window, const String& name, const std::function<void(C&)>& prepare, const PropertyList& list) {
-  window.AddControl(name, window.New<C>());
-  if (prepare) prepare(*window.ControlAs<C>(name));
-  SetProperties(*window.ControlAs<C>(name), list.Bytes());
-  return window.ControlAs<C>(name);
 }

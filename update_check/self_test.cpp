@@ -61,7 +61,7 @@ void selfTest::CreateControls0() {
         .Bool("Selectable", false)
         .Bool("Transparent", false)
         .Colour("TextColor", 0x000000);
-    return BuildControl<Label>(*this, name, textUnit, list);
+    return BuildControl<Label>(name, list, textUnit);
   };
 
   label(U"Label1", 33, 61, 0, U"Version:", 0);
@@ -69,7 +69,7 @@ void selfTest::CreateControls0() {
       Delegate(record, U"Label2_Open", U"( Label )", [this](Label& sender) { Label2_Open(sender); });
 
   PropertyList list = PlacedControl(28, 61, 157, 21, 2);
-  BuildControl<PushButton>(*this, U"PushButton1", textUnit, ButtonRows(list, U"Check for Updates", true, true, false))->Action =
+  BuildControl<PushButton>(U"PushButton1", ButtonRows(list, U"Check for Updates", true, true, false), textUnit)->Action =
       Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
 }
 

@@ -88,20 +88,17 @@ void updateWindow::CreateControls0() {
       .Bool("Transparent", false)
       .Text("DataField", U"")
       .Text("DataSource", U"");
-  BuildControl<Label>(
-      *this, U"Label1",
-      [](Label& c) {
-        c.SetTextUnit(0);
-        c.SetTextSize(12);
-      },
-      label);
+  BuildControl<Label>(U"Label1", label, [](Label& c) {
+    c.SetTextUnit(0);
+    c.SetTextSize(12);
+  });
 
   PropertyList bar = Placed(20, 46, 260, 12, 1);
-  BuildControl<ProgressBar>(*this, U"ProgressBar1", nullptr, bar.Int("Maximum", 100).Int("Value", 0));
+  BuildControl<ProgressBar>(U"ProgressBar1", bar.Int("Maximum", 100).Int("Value", 0));
 
   PropertyList socket;
   socket.Int("Index", -2147483648).Text("InitialParent", U"").Bool("yield", false).Int("Port", 0).Text("Address", U"");
-  auto hp = BuildControl<updateWindowhp>(*this, U"hp", nullptr, socket);
+  auto hp = BuildControl<updateWindowhp>(U"hp", socket);
   hp->PageReceived = Delegate(record, U"hp_PageReceived", U"( HTTPSocket, String, Int32, InternetHeaders, String )",
                               [this](HTTPSocket& sender, const String& url, std::int32_t status, std::shared_ptr<InternetHeaders> headers,
                                      const String& content) { hp_PageReceived(sender, url, status, std::move(headers), content); });
@@ -109,10 +106,9 @@ void updateWindow::CreateControls0() {
       Delegate(record, U"hp_Error", U"( HTTPSocket, Int32 )", [this](HTTPSocket& sender, std::int32_t code) { hp_Error(sender, code); });
 
   PropertyList button = Placed(208, 80, 72, 20, 3);
-  button.Bool("Italic", false).Bool("Underline", false);
-  BuildControl<PushButton>(
-      *this, U"PushButton1", [](PushButton& c) { c.SetTextUnit(0); }, ButtonRows(button, U"Cancel", false, true, true))
-      ->Action = Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
+  ButtonRows(button.Bool("Italic", false).Bool("Underline", false), U"Cancel", false, true, true);
+  BuildControl<PushButton>(U"PushButton1", button, [](PushButton& c) { c.SetTextUnit(0); })->Action =
+      Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
 }
 
 void updateWindow::Event_Open() {
