@@ -13,13 +13,6 @@ const MethodInfo* ClassRecord::Method(const String& methodName) const {
 
 bool ClassRecord::HandlesEvent(const String& event) const { return events.contains(event); }
 
-bool ClassRecord::IsA(const String& className) const {
-  for (const ClassRecord* r = this; r; r = r->superclass) {
-    if (r->name == className) return true;
-  }
-  return false;
-}
-
 namespace {
 std::vector<const ClassRecord*>& Records() {
   static std::vector<const ClassRecord*> records;

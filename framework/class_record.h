@@ -24,7 +24,6 @@ struct ClassRecord {
 
   const MethodInfo* Method(const String& methodName) const;  // own or inherited
   bool HandlesEvent(const String& event) const;
-  bool IsA(const String& className) const;
 };
 
 // The registry is filled at start-up in the program's fixed order and emptied at shutdown.
@@ -43,6 +42,7 @@ std::vector<MethodInfo> PublicMethods(std::initializer_list<std::pair<const char
 template <class F>
 F Delegate(const ClassRecord& record, const String& method, const String& signature, F function) {
   const MethodInfo* info = record.Method(method);
-  if (!info || info->signature != signature) throw IllegalCastException("no method " + ToUtf8(method) + " " + ToUtf8(signature) + " in " + ToUtf8(record.name));
+  if (!info || info->signature != signature)
+    throw IllegalCastException("no method " + ToUtf8(method) + " " + ToUtf8(signature) + " in " + ToUtf8(record.name));
   return function;
 }
