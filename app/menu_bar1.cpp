@@ -9,7 +9,10 @@ constexpr const char* kSeparator = nullptr;  // separators get no shortcut at al
 }  // namespace
 
 const ClassRecord& MenuBar1::ClassInfo() {
-  static const ClassRecord record{U"MenuBar1.MenuBar1", &MenuBar::ClassInfo(), PublicMethods({{"Constructor", "(  )"}, {"Untitled0", "(  )"}, {"Untitled1", "(  )"}}), {}};
+  static const ClassRecord record{U"MenuBar1.MenuBar1",
+                                  &MenuBar::ClassInfo(),
+                                  PublicMethods({{"Constructor", "(  )"}, {"Untitled0", "(  )"}, {"Untitled1", "(  )"}}),
+                                  {}};
   return record;
 }
 
@@ -25,8 +28,10 @@ void MenuBar1::AddItem(const String& parentName, const char* name, const char* t
   item->SetAutoEnable(true);
   item->SetText(FromLatin1(text));
   if (shortcut) item->SetKeyboardShortcut(FromLatin1(shortcut));
-  if (parentName.empty()) Append(item);
-  else NotNil(Child(parentName)).Append(item);
+  if (parentName.empty())
+    Append(item);
+  else
+    NotNil(Child(parentName)).Append(item);
 }
 
 void MenuBar1::Untitled0() {

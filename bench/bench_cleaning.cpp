@@ -1,6 +1,5 @@
 // Cleaning throughput on ordinary and adversarial text, the engine against the rule followed
 // literally, and a button press on a large paste in the real window.
-#include <utility>
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -8,6 +7,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <functional>
+#include <utility>
 
 #include "app/startup.h"
 #include "framework/runtime.h"

@@ -3,8 +3,8 @@
 #include <QFont>
 #include <QWidget>
 
-#include "framework/runtime.h"
 #include "framework/qt_text.h"
+#include "framework/runtime.h"
 #include "framework/window.h"
 
 namespace {
@@ -29,7 +29,8 @@ const PropertyKey<RectControl> kRectKeys[] = {
     {"TextSize", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetTextSize(AsInt(v)); }},
     {"TextUnit", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetTextUnit(AsInt(v)); }},
     {"Bold", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetBold(AsBool(v)); }},
-    {"HelpTag", PropertyKind::Text, [](RectControl& c, const PropertyValue& v) {
+    {"HelpTag", PropertyKind::Text,
+     [](RectControl& c, const PropertyValue& v) {
        if (auto* w = c.Widget()) w->setToolTip(ToQString(std::get<String>(v)));
      }},
     {"LockLeft", PropertyKind::Boolean, IgnoreProperty<RectControl>},
@@ -89,11 +90,16 @@ std::optional<PropertyKind> RectControl::PropertyKindOf(std::string_view key) co
 
 void RectControl::SetProperty(std::string_view key, const PropertyValue& value) {
   if (const auto* entry = FindPropertyKey(kRectKeys, key)) return entry->apply(*this, value);
-  if (key == "TabIndex") tabIndex_ = AsInt(value);
-  else if (key == "TabStop") SetTabStop(AsBool(value));
-  else if (key == "Italic") italic_ = AsBool(value), ApplyFont();
-  else if (key == "Underline") underline_ = AsBool(value), ApplyFont();
-  else Control::SetProperty(key, value);
+  if (key == "TabIndex")
+    tabIndex_ = AsInt(value);
+  else if (key == "TabStop")
+    SetTabStop(AsBool(value));
+  else if (key == "Italic")
+    italic_ = AsBool(value), ApplyFont();
+  else if (key == "Underline")
+    underline_ = AsBool(value), ApplyFont();
+  else
+    Control::SetProperty(key, value);
 }
 
 void RectControl::SetBounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
@@ -155,6 +161,8 @@ void RectControl::ApplyFont() {
 
 void RectControl::Refresh(bool immediately) {
   auto& w = LiveWidget();
-  if (immediately) w.repaint();
-  else w.update();
+  if (immediately)
+    w.repaint();
+  else
+    w.update();
 }

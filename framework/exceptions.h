@@ -13,11 +13,11 @@ class RuntimeException : public std::runtime_error {
   virtual const char* ClassName() const noexcept { return "RuntimeException"; }
 };
 
-#define ZENDLE_EXCEPTION(Name)                                                      \
-  class Name : public RuntimeException {                                            \
-   public:                                                                          \
-    using RuntimeException::RuntimeException;                                       \
-    const char* ClassName() const noexcept override { return #Name; }               \
+#define ZENDLE_EXCEPTION(Name)                                        \
+  class Name : public RuntimeException {                              \
+   public:                                                            \
+    using RuntimeException::RuntimeException;                         \
+    const char* ClassName() const noexcept override { return #Name; } \
   }
 
 ZENDLE_EXCEPTION(NilObjectException);

@@ -21,7 +21,9 @@ struct Target {
 
 // Only printable ASCII passes, so nothing in the URL can break a request line or add a header.
 std::optional<Target> ParseHttpUrl(const String& url) {
-  constexpr std::u32string_view kScheme = U"http:" U"//";
+  constexpr std::u32string_view kScheme =
+      U"http:"
+      U"//";
   if (url.size() <= kScheme.size() || !SameText(url.substr(0, kScheme.size()), String(kScheme))) return std::nullopt;
   if (!std::all_of(url.begin(), url.end(), [](char32_t c) { return c > 0x20 && c < 0x7F; })) return std::nullopt;
   std::string rest = ToUtf8(url.substr(kScheme.size()));

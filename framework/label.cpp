@@ -9,13 +9,15 @@ const PropertyKey<Label> kKeys[] = {
     {"Text", PropertyKind::Text, [](Label& l, const PropertyValue& v) { l.SetText(std::get<String>(v)); }},
     {"TextAlign", PropertyKind::Integer, [](Label& l, const PropertyValue& v) { l.SetTextAlign(std::get<std::int32_t>(v)); }},
     {"Multiline", PropertyKind::Boolean, [](Label& l, const PropertyValue& v) { l.SetMultiline(std::get<bool>(v)); }},
-    {"Selectable", PropertyKind::Boolean, [](Label& l, const PropertyValue& v) {
+    {"Selectable", PropertyKind::Boolean,
+     [](Label& l, const PropertyValue& v) {
        if (auto* w = static_cast<QLabel*>(l.Widget()))
          w->setTextInteractionFlags(std::get<bool>(v) ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
      }},
     {"Transparent", PropertyKind::Boolean, IgnoreProperty<Label>},
     {"TabStop", PropertyKind::Boolean, IgnoreProperty<Label>},  // static text never takes focus
-    {"TextColor", PropertyKind::Color, [](Label& l, const PropertyValue& v) {
+    {"TextColor", PropertyKind::Color,
+     [](Label& l, const PropertyValue& v) {
        if (auto* w = l.Widget()) {
          const auto c = std::get<Color>(v);
          auto palette = w->palette();

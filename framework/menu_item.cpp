@@ -1,7 +1,13 @@
 #include "framework/menu_item.h"
 
 const ClassRecord& MenuItem::ClassInfo() {
-  static const ClassRecord record{U"MenuItem", nullptr, PublicMethods({{"Constructor", "(  )"}, {"Append", "( MenuItem )"}, {"Child", "( String ) as MenuItem"}, {"_Lookup", "( String ) as MenuItem"}}), {}};
+  static const ClassRecord record{U"MenuItem",
+                                  nullptr,
+                                  PublicMethods({{"Constructor", "(  )"},
+                                                 {"Append", "( MenuItem )"},
+                                                 {"Child", "( String ) as MenuItem"},
+                                                 {"_Lookup", "( String ) as MenuItem"}}),
+                                  {}};
   return record;
 }
 

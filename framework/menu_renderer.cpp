@@ -76,13 +76,20 @@ bool RunMenuCommand(const MenuItem& item) {
   TextArea* field = FocusedTextArea();
   if (!field) return false;
   const String& name = item.Name();
-  if (name == U"EditUndo") field->Undo();
-  else if (name == U"EditCut") field->Cut();
-  else if (name == U"EditCopy") field->Copy();
-  else if (name == U"EditPaste") field->Paste();
-  else if (name == U"EditClear") field->DeleteSelection();
-  else if (name == U"EditSelectAll") field->SelectAll();
-  else return false;
+  if (name == U"EditUndo")
+    field->Undo();
+  else if (name == U"EditCut")
+    field->Cut();
+  else if (name == U"EditCopy")
+    field->Copy();
+  else if (name == U"EditPaste")
+    field->Paste();
+  else if (name == U"EditClear")
+    field->DeleteSelection();
+  else if (name == U"EditSelectAll")
+    field->SelectAll();
+  else
+    return false;
   return true;
 }
 

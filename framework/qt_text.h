@@ -6,9 +6,7 @@
 
 #include "framework/string.h"
 
-inline QString ToQString(const String& s) {
-  return QString::fromUcs4(s.data(), static_cast<qsizetype>(s.size()));
-}
+inline QString ToQString(const String& s) { return QString::fromUcs4(s.data(), static_cast<qsizetype>(s.size())); }
 
 inline String FromQString(const QString& s) {
   const auto ucs4 = s.toUcs4();

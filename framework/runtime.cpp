@@ -1,13 +1,12 @@
 #include "framework/runtime.h"
 
+#include <cxxabi.h>
+
 #include <QApplication>
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QMessageBox>
 #include <QThread>
-
-#include <cxxabi.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -127,7 +126,8 @@ void InitPluginEntrypoints() {
 
 String PluginMD5(const String& text) {
   const std::string bytes = ToUtf8(text);
-  const QByteArray digest = QCryptographicHash::hash(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Md5);
+  const QByteArray digest =
+      QCryptographicHash::hash(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Md5);
   return FromLatin1(std::string_view(digest.constData(), static_cast<std::size_t>(digest.size())));
 }
 

@@ -20,8 +20,8 @@ void RuntimeInitExternalClasses();  // plug-in classes: none are loaded on this 
 void InitPluginEntrypoints();
 // Initialises the framework, fires the application's Open event, then calls lateStartup.
 void RunFrameworkInitialization(void (*lateStartup)());
-void RuntimeRun();            // returns after Quit
-void RuntimeFinalize();       // releases the framework's own globals: window list, class maps
+void RuntimeRun();       // returns after Quit
+void RuntimeFinalize();  // releases the framework's own globals: window list, class maps
 void Quit(int code = 0);
 
 // Every event handler runs through this: the installed hook catches, and what escapes reaches the

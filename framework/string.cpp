@@ -1,7 +1,6 @@
 #include "framework/string.h"
 
 #include <QChar>
-
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -98,8 +97,7 @@ double Val(const String& s) {
   double value = 0.0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    return number.front() == '-' ? -std::numeric_limits<double>::infinity()
-                                 : std::numeric_limits<double>::infinity();
+    return number.front() == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   }
   return value;
 }
@@ -129,7 +127,8 @@ String FromUtf8(std::string_view bytes) {
     std::size_t need = 0;
     char32_t cp = 0;
     unsigned char lo = 0x80, hi = 0xBF;
-    if (b >= 0xC2 && b <= 0xDF) need = 1, cp = b & 0x1F;
+    if (b >= 0xC2 && b <= 0xDF)
+      need = 1, cp = b & 0x1F;
     else if (b >= 0xE0 && b <= 0xEF) {
       need = 2, cp = b & 0x0F;
       if (b == 0xE0) lo = 0xA0;

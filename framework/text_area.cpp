@@ -29,32 +29,37 @@ TextAreaWidget& Edit(QWidget& w) { return static_cast<TextAreaWidget&>(w); }
 
 const PropertyKey<TextArea> kKeys[] = {
     {"Text", PropertyKind::Text, [](TextArea& t, const PropertyValue& v) { t.SetText(std::get<String>(v)); }},
-    {"ReadOnly", PropertyKind::Boolean, [](TextArea& t, const PropertyValue& v) {
+    {"ReadOnly", PropertyKind::Boolean,
+     [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) Edit(*w).setReadOnly(std::get<bool>(v));
      }},
-    {"ScrollbarVertical", PropertyKind::Boolean, [](TextArea& t, const PropertyValue& v) {
+    {"ScrollbarVertical", PropertyKind::Boolean,
+     [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) Edit(*w).setVerticalScrollBarPolicy(std::get<bool>(v) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
      }},
-    {"ScrollbarHorizontal", PropertyKind::Boolean, [](TextArea& t, const PropertyValue& v) {
+    {"ScrollbarHorizontal", PropertyKind::Boolean,
+     [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) {
          Edit(*w).setHorizontalScrollBarPolicy(std::get<bool>(v) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
          Edit(*w).setLineWrapMode(std::get<bool>(v) ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
        }
      }},
-    {"AcceptTabs", PropertyKind::Boolean, [](TextArea& t, const PropertyValue& v) {
+    {"AcceptTabs", PropertyKind::Boolean,
+     [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) Edit(*w).setTabChangesFocus(!std::get<bool>(v));
      }},
-    {"Border", PropertyKind::Boolean, [](TextArea& t, const PropertyValue& v) {
+    {"Border", PropertyKind::Boolean,
+     [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) Edit(*w).setFrameShape(std::get<bool>(v) ? QFrame::StyledPanel : QFrame::NoFrame);
      }},
     {"HideSelection", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // Qt hides it when inactive
     {"Multiline", PropertyKind::Boolean, IgnoreProperty<TextArea>},      // always multi-line
     {"Styled", PropertyKind::Boolean, IgnoreProperty<TextArea>},         // always plain text
     {"UseFocusRing", PropertyKind::Boolean, IgnoreProperty<TextArea>},
-    {"Spellcheck", PropertyKind::Boolean, IgnoreProperty<TextArea>},     // no spell checker on Linux
-    {"LimitText", PropertyKind::Integer, IgnoreProperty<TextArea>},      // 0: no limit
-    {"Alignment", PropertyKind::Integer, IgnoreProperty<TextArea>},      // 0: the default, left
-    {"TextColor", PropertyKind::Color, IgnoreProperty<TextArea>},        // black on white is the default
+    {"Spellcheck", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // no spell checker on Linux
+    {"LimitText", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: no limit
+    {"Alignment", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: the default, left
+    {"TextColor", PropertyKind::Color, IgnoreProperty<TextArea>},     // black on white is the default
     {"BackColor", PropertyKind::Color, IgnoreProperty<TextArea>},
     {"Format", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"Mask", PropertyKind::Text, IgnoreProperty<TextArea>},

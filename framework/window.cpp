@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QWidget>
-
 #include <algorithm>
 
 #include "framework/label.h"
@@ -65,9 +64,8 @@ class WindowWidget final : public QMainWindow {
 };
 
 const ClassRecord& Window::ClassInfo() {
-  static const ClassRecord record{U"Window", nullptr,
-                                  PublicMethods({{"Constructor", "(  )"}, {"Show", "(  )"}, {"Close", "(  )"}, {"SetFocus", "(  )"}}),
-                                  {}};
+  static const ClassRecord record{
+      U"Window", nullptr, PublicMethods({{"Constructor", "(  )"}, {"Show", "(  )"}, {"Close", "(  )"}, {"SetFocus", "(  )"}}), {}};
   return record;
 }
 
@@ -142,8 +140,10 @@ void Window::Show() {
 void Window::Close() {
   RequireMainThread();
   if (!open_ || closing_) return;
-  if (widget_) widget_->close();  // through closeEvent, as the close box would
-  else HandleCloseRequest();
+  if (widget_)
+    widget_->close();  // through closeEvent, as the close box would
+  else
+    HandleCloseRequest();
 }
 
 void Window::SetFocus() {
@@ -240,7 +240,8 @@ void Window::ApplyFrameFlags() {
 
 namespace {
 const PropertyKey<Window> kWindowKeys[] = {
-    {"Title", PropertyKind::Text, [](Window& w, const PropertyValue& v) { NotNil(w.TopLevelWidget()).setWindowTitle(ToQString(std::get<String>(v))); }},
+    {"Title", PropertyKind::Text,
+     [](Window& w, const PropertyValue& v) { NotNil(w.TopLevelWidget()).setWindowTitle(ToQString(std::get<String>(v))); }},
     {"Placement", PropertyKind::Integer, IgnoreProperty<Window>},  // 0: placed by the program's own code
     {"MinWidth", PropertyKind::Integer, IgnoreProperty<Window>},
     {"MinHeight", PropertyKind::Integer, IgnoreProperty<Window>},
@@ -267,15 +268,24 @@ std::optional<PropertyKind> Window::PropertyKindOf(std::string_view key) const {
 
 void Window::SetProperty(std::string_view key, const PropertyValue& value) {
   if (const auto* entry = FindPropertyKey(kWindowKeys, key)) return entry->apply(*this, value);
-  if (key == "Width") width_ = AsInt(value);
-  else if (key == "Height") height_ = AsInt(value);
-  else if (key == "Frame") frame_ = AsInt(value);
-  else if (key == "Visible") visible_ = AsBool(value);
-  else if (key == "Resizeable") resizeable_ = AsBool(value);
-  else if (key == "CloseButton") closeButton_ = AsBool(value);
-  else if (key == "MinimizeButton") minimizeButton_ = AsBool(value);
-  else if (key == "MaximizeButton") maximizeButton_ = AsBool(value);
-  else return;
+  if (key == "Width")
+    width_ = AsInt(value);
+  else if (key == "Height")
+    height_ = AsInt(value);
+  else if (key == "Frame")
+    frame_ = AsInt(value);
+  else if (key == "Visible")
+    visible_ = AsBool(value);
+  else if (key == "Resizeable")
+    resizeable_ = AsBool(value);
+  else if (key == "CloseButton")
+    closeButton_ = AsBool(value);
+  else if (key == "MinimizeButton")
+    minimizeButton_ = AsBool(value);
+  else if (key == "MaximizeButton")
+    maximizeButton_ = AsBool(value);
+  else
+    return;
   ApplyFrameFlags();
 }
 

@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // GUI tests run without a display unless the caller chose a platform.
 int main(int argc, char** argv) {
