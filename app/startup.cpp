@@ -48,8 +48,6 @@ void ApplicationAddMenuHandlers() {
 }
 
 void EarlyStartup() {
-  RuntimeInitExternalClasses();
-  InitPluginEntrypoints();
   InitFileTypes();
   NewAppInstance();
   ApplicationAddMenuHandlers();
