@@ -19,7 +19,6 @@ const ClassRecord& CheckBox::ClassInfo() {
 
 QWidget* CheckBox::CreateWidget(QWidget* parent) { return new QCheckBox(parent); }
 
-String CheckBox::Caption() const { return FromQString(static_cast<QCheckBox&>(LiveWidget()).text()); }
 void CheckBox::SetCaption(const String& caption) { static_cast<QCheckBox&>(LiveWidget()).setText(ToQString(caption)); }
 bool CheckBox::Value() const { return static_cast<QCheckBox&>(LiveWidget()).isChecked(); }
 void CheckBox::SetValue(bool checked) { static_cast<QCheckBox&>(LiveWidget()).setChecked(checked); }

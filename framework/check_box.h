@@ -7,7 +7,6 @@ class CheckBox : public RectControl {
   static const ClassRecord& ClassInfo();
   const ClassRecord& Record() const override { return ClassInfo(); }
 
-  String Caption() const;
   void SetCaption(const String& caption);
   bool Value() const;
   void SetValue(bool checked);

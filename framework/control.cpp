@@ -27,7 +27,6 @@ const PropertyKey<RectControl> kRectKeys[] = {
     {"Enabled", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetEnabled(AsBool(v)); }},
     {"TextFont", PropertyKind::Text, [](RectControl& c, const PropertyValue& v) { c.SetTextFont(std::get<String>(v)); }},
     {"TextSize", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetTextSize(AsInt(v)); }},
-    {"TextUnit", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetTextUnit(AsInt(v)); }},
     {"Bold", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetBold(AsBool(v)); }},
     {"HelpTag", PropertyKind::Text,
      [](RectControl& c, const PropertyValue& v) {
@@ -112,13 +111,10 @@ void RectControl::ApplyGeometry() {
   if (auto* w = Widget()) w->setGeometry(left_, top_, width_, height_);
 }
 
-bool RectControl::Visible() const { return !LiveWidget().isHidden(); }
 void RectControl::SetVisible(bool visible) { LiveWidget().setVisible(visible); }
-bool RectControl::Enabled() const { return LiveWidget().isEnabled(); }
 void RectControl::SetEnabled(bool enabled) { LiveWidget().setEnabled(enabled); }
 
 void RectControl::SetTabStop(bool on) {
-  tabStop_ = on;
   if (auto* w = Widget()) w->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
 }
 
@@ -128,10 +124,6 @@ void RectControl::SetTextFont(const String& family) {
 }
 void RectControl::SetTextSize(double size) {
   textSize_ = size;
-  ApplyFont();
-}
-void RectControl::SetTextUnit(std::int32_t unit) {
-  textUnit_ = unit;
   ApplyFont();
 }
 void RectControl::SetBold(bool bold) {

@@ -59,20 +59,14 @@ class RectControl : public Control {
   std::int32_t Height() const { return height_; }
   void SetBounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
 
-  bool Visible() const;
   void SetVisible(bool visible);
-  bool Enabled() const;
   void SetEnabled(bool enabled);
   std::int32_t TabIndex() const { return tabIndex_; }
-  bool TabStop() const { return tabStop_; }
 
   // Font: the family as designed ("System" is the platform's own), size 0 for the default size.
   void SetTextFont(const String& family);
   void SetTextSize(double size);
-  void SetTextUnit(std::int32_t unit);  // 0: the default unit, one point to one pixel
   void SetBold(bool bold);
-  bool Bold() const { return bold_; }
-  double TextSize() const { return textSize_; }
 
   // Redraws at once when immediately is true, otherwise at the next paint.
   void Refresh(bool immediately = true);
@@ -88,9 +82,7 @@ class RectControl : public Control {
  private:
   std::int32_t left_ = 0, top_ = 0, width_ = 80, height_ = 20;
   std::int32_t tabIndex_ = 0;
-  bool tabStop_ = true;
   String textFont_ = U"System";
   double textSize_ = 0;
-  std::int32_t textUnit_ = 0;
   bool bold_ = false, italic_ = false, underline_ = false;
 };

@@ -61,15 +61,11 @@ void Label::SetText(const String& text) {
 }
 
 void Label::SetTextAlign(std::int32_t align) {
-  textAlign_ = align;
   const Qt::Alignment horizontal = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
   static_cast<QLabel&>(LiveWidget()).setAlignment(horizontal | Qt::AlignTop);
 }
 
-void Label::SetMultiline(bool on) {
-  multiline_ = on;
-  static_cast<QLabel&>(LiveWidget()).setWordWrap(on);
-}
+void Label::SetMultiline(bool on) { static_cast<QLabel&>(LiveWidget()).setWordWrap(on); }
 
 std::optional<PropertyKind> Label::PropertyKindOf(std::string_view key) const {
   if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;

@@ -12,7 +12,6 @@ class Label : public RectControl {
 
   String Text() const;
   void SetText(const String& text);
-  std::int32_t TextAlign() const { return textAlign_; }
   void SetTextAlign(std::int32_t align);  // 0 left, 1 centred, 2 right
   void SetMultiline(bool on);
 
@@ -24,8 +23,4 @@ class Label : public RectControl {
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
-
- private:
-  std::int32_t textAlign_ = 0;
-  bool multiline_ = false;
 };

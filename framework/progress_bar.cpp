@@ -27,7 +27,6 @@ QWidget* ProgressBar::CreateWidget(QWidget* parent) {
 
 std::int32_t ProgressBar::Maximum() const { return Bar(LiveWidget()).maximum(); }
 void ProgressBar::SetMaximum(std::int32_t maximum) { Bar(LiveWidget()).setRange(0, maximum < 0 ? 0 : maximum); }
-std::int32_t ProgressBar::Value() const { return Bar(LiveWidget()).value(); }
 void ProgressBar::SetValue(std::int32_t value) { Bar(LiveWidget()).setValue(value); }
 
 std::optional<PropertyKind> ProgressBar::PropertyKindOf(std::string_view key) const {

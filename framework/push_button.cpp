@@ -28,7 +28,6 @@ QWidget* PushButton::CreateWidget(QWidget* parent) {
   return button;
 }
 
-String PushButton::Caption() const { return FromQString(static_cast<QPushButton&>(LiveWidget()).text()); }
 void PushButton::SetCaption(const String& caption) { static_cast<QPushButton&>(LiveWidget()).setText(ToQString(caption)); }
 
 void PushButton::SetDefault(bool on) {

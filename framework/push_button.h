@@ -9,7 +9,6 @@ class PushButton : public RectControl {
   static const ClassRecord& ClassInfo();
   const ClassRecord& Record() const override { return ClassInfo(); }
 
-  String Caption() const;
   void SetCaption(const String& caption);
   // Return presses the window's default button, Escape its cancel button.
   bool Default() const { return default_; }

@@ -29,7 +29,6 @@ struct Runtime {
   int exitCode = 0;
   bool quitRequested = false;
   bool running = false;  // inside RuntimeRun's event loop
-  bool initialized = false;
   std::vector<char*> argv;
   int argc = 0;
 };
@@ -89,7 +88,6 @@ int RuntimeExit() {
   auto& rt = State();
   const int code = rt.exitCode;
   rt.helper = nullptr;
-  rt.initialized = false;
   rt.qt.reset();
   return code;
 }
@@ -106,8 +104,6 @@ void RuntimeInitClasses() {
 }
 
 void RunFrameworkInitialization(void (*lateStartup)()) {
-  auto& rt = State();
-  rt.initialized = true;
   if (auto app = GetAppObject()) Dispatch([&] { app->CallOpen(); });
   if (lateStartup) Dispatch([&] { lateStartup(); });
 }

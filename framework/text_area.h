@@ -11,8 +11,6 @@ class TextArea : public RectControl {
 
   String Text() const;
   void SetText(const String& text);
-  void SetLineSpacing(double spacing) { lineSpacing_ = spacing; }
-  double LineSpacing() const { return lineSpacing_; }
 
   // The standard Edit commands on this field, as the menus use them.
   bool CanUndo() const;
@@ -29,9 +27,6 @@ class TextArea : public RectControl {
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
-
- private:
-  double lineSpacing_ = 1.0;
 };
 
 // Turns CR LF, LF and CR into the program's one line break, CR.

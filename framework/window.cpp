@@ -189,11 +189,6 @@ std::int32_t Window::Height() const {
   return NotNil(widget_).centralWidget()->height();
 }
 
-String Window::Title() const {
-  RequireMainThread();
-  return FromQString(NotNil(widget_).windowTitle());
-}
-
 void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar) {
   RequireMainThread();
   menuBar_ = std::move(bar);

@@ -36,8 +36,6 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   void SetLeft(std::int32_t left);
   std::int32_t Width() const;
   std::int32_t Height() const;  // the content area, without the menu bar
-  String Title() const;
-  std::int32_t Frame() const { return frame_; }
   bool IsOpen() const { return open_; }
 
   void Show();
