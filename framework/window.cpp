@@ -179,16 +179,6 @@ void Window::SetLeft(std::int32_t left) {
   w.setGeometry(g);
 }
 
-std::int32_t Window::Width() const {
-  RequireMainThread();
-  return NotNil(widget_).centralWidget()->width();
-}
-
-std::int32_t Window::Height() const {
-  RequireMainThread();
-  return NotNil(widget_).centralWidget()->height();
-}
-
 void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar) {
   RequireMainThread();
   menuBar_ = std::move(bar);

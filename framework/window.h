@@ -34,9 +34,6 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   void SetTop(std::int32_t top);
   std::int32_t Left() const;
   void SetLeft(std::int32_t left);
-  std::int32_t Width() const;
-  std::int32_t Height() const;  // the content area, without the menu bar
-  bool IsOpen() const { return open_; }
 
   void Show();
   void Close();
