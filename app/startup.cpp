@@ -12,12 +12,10 @@
 
 void initialize() {
   RuntimeInitClasses();
-  for (const ClassRecord* record : {&App::ClassInfo(), &Window1::ClassInfo(), &MenuBar1::ClassInfo(), &AboutBox::ClassInfo(),
-                                    &selfTest::ClassInfo(), &updateWindow::ClassInfo(), &updateWindowhp::ClassInfo()}) {
-    ClassRegistry::Register(*record);
-  }
+  BuildClassRecords({&App::ClassInfo, &Window1::ClassInfo, &MenuBar1::ClassInfo, &AboutBox::ClassInfo, &selfTest::ClassInfo,
+                     &updateWindow::ClassInfo, &updateWindowhp::ClassInfo});
   prefModule::InitDirectives();
-  ClassRegistry::Register(directiveClass::ClassInfo());
+  BuildClassRecords({&directiveClass::ClassInfo});
 }
 
 std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {

@@ -95,12 +95,9 @@ int RuntimeExit() {
 void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
 
 void RuntimeInitClasses() {
-  for (const ClassRecord* record :
-       {&Application::ClassInfo(), &MenuItem::ClassInfo(), &MenuBar::ClassInfo(), &AppleMenuItem::ClassInfo(), &Window::ClassInfo(),
-        &Control::ClassInfo(), &RectControl::ClassInfo(), &TextArea::ClassInfo(), &PushButton::ClassInfo(), &Label::ClassInfo(),
-        &CheckBox::ClassInfo(), &ProgressBar::ClassInfo(), &HTTPSocket::ClassInfo()}) {
-    ClassRegistry::Register(*record);
-  }
+  BuildClassRecords({&Application::ClassInfo, &MenuItem::ClassInfo, &MenuBar::ClassInfo, &AppleMenuItem::ClassInfo, &Window::ClassInfo,
+                     &Control::ClassInfo, &RectControl::ClassInfo, &TextArea::ClassInfo, &PushButton::ClassInfo, &Label::ClassInfo,
+                     &CheckBox::ClassInfo, &ProgressBar::ClassInfo, &HTTPSocket::ClassInfo});
 }
 
 void RunFrameworkInitialization(void (*lateStartup)()) {
@@ -128,7 +125,6 @@ void Quit(int code) {
 
 void RuntimeFinalize() {
   ReleaseWindowList();
-  ClassRegistry::Clear();
   RuntimeRegisterAppObject(nullptr);
 }
 

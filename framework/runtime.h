@@ -19,7 +19,7 @@ void RuntimeInitClasses();  // the class records of the framework's own classes
 // Initialises the framework, fires the application's Open event, then calls lateStartup.
 void RunFrameworkInitialization(void (*lateStartup)());
 void RuntimeRun();       // returns after Quit
-void RuntimeFinalize();  // releases the framework's own globals: window list, class maps
+void RuntimeFinalize();  // releases the framework's own globals: window list, application object
 void Quit(int code = 0);
 
 // Every event handler runs through this: the installed hook catches, and what escapes reaches the
