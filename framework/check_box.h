@@ -11,8 +11,7 @@ class CheckBox : public RectControl {
   bool Value() const;
   void SetValue(bool checked);
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;

@@ -67,12 +67,4 @@ void Label::SetTextAlign(std::int32_t align) {
 
 void Label::SetMultiline(bool on) { static_cast<QLabel&>(LiveWidget()).setWordWrap(on); }
 
-std::optional<PropertyKind> Label::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
-}
-
-void Label::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
-}
+std::optional<PropertySetter> Label::PropertySetterFor(std::string_view key) { return FindPropertySetter<RectControl>(*this, kKeys, key); }

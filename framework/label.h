@@ -18,8 +18,7 @@ class Label : public RectControl {
   // Fires when the window opens, before the window's own Open event.
   std::function<void(Label&)> Open;
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;

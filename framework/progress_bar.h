@@ -11,8 +11,7 @@ class ProgressBar : public RectControl {
   void SetMaximum(std::int32_t maximum);  // 0: a bar that moves without measuring
   void SetValue(std::int32_t value);
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;

@@ -44,12 +44,6 @@ void PushButton::Push() {
   Dispatch([&] { Action(*self); });
 }
 
-std::optional<PropertyKind> PushButton::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
-}
-
-void PushButton::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
+std::optional<PropertySetter> PushButton::PropertySetterFor(std::string_view key) {
+  return FindPropertySetter<RectControl>(*this, kKeys, key);
 }

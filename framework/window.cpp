@@ -20,9 +20,6 @@ std::vector<std::shared_ptr<Window>>& OpenList() {
   static std::vector<std::shared_ptr<Window>> windows;
   return windows;
 }
-
-bool AsBool(const PropertyValue& v) { return std::get<bool>(v); }
-std::int32_t AsInt(const PropertyValue& v) { return std::get<std::int32_t>(v); }
 }  // namespace
 
 // The Qt side of a Window: forwards the close box and the Return and Escape keys. It may outlive
@@ -223,10 +220,18 @@ void Window::ApplyFrameFlags() {
   w.adjustSize();
 }
 
-namespace {
-const PropertyKey<Window> kWindowKeys[] = {
+// Every key of the frame builds the frame again, so the list's order does not matter.
+const PropertyKey<Window> Window::kPropertyKeys[] = {
     {"Title", PropertyKind::Text,
      [](Window& w, const PropertyValue& v) { NotNil(w.TopLevelWidget()).setWindowTitle(ToQString(std::get<String>(v))); }},
+    {"Width", PropertyKind::Integer, StoreProperty<&Window::width_, &Window::ApplyFrameFlags>},
+    {"Height", PropertyKind::Integer, StoreProperty<&Window::height_, &Window::ApplyFrameFlags>},
+    {"Frame", PropertyKind::Integer, StoreProperty<&Window::frame_, &Window::ApplyFrameFlags>},
+    {"Visible", PropertyKind::Boolean, StoreProperty<&Window::visible_, &Window::ApplyFrameFlags>},
+    {"Resizeable", PropertyKind::Boolean, StoreProperty<&Window::resizeable_, &Window::ApplyFrameFlags>},
+    {"CloseButton", PropertyKind::Boolean, StoreProperty<&Window::closeButton_, &Window::ApplyFrameFlags>},
+    {"MinimizeButton", PropertyKind::Boolean, StoreProperty<&Window::minimizeButton_, &Window::ApplyFrameFlags>},
+    {"MaximizeButton", PropertyKind::Boolean, StoreProperty<&Window::maximizeButton_, &Window::ApplyFrameFlags>},
     {"Placement", PropertyKind::Integer, IgnoreProperty<Window>},  // 0: placed by the program's own code
     {"MinWidth", PropertyKind::Integer, IgnoreProperty<Window>},
     {"MinHeight", PropertyKind::Integer, IgnoreProperty<Window>},
@@ -240,39 +245,8 @@ const PropertyKey<Window> kWindowKeys[] = {
     {"LiveResize", PropertyKind::Boolean, IgnoreProperty<Window>},
     {"MacProcID", PropertyKind::Integer, IgnoreProperty<Window>},
 };
-}  // namespace
 
-std::optional<PropertyKind> Window::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kWindowKeys, key)) return entry->kind;
-  static constexpr std::string_view kInts[] = {"Width", "Height", "Frame"};
-  static constexpr std::string_view kBools[] = {"Visible", "Resizeable", "CloseButton", "MinimizeButton", "MaximizeButton"};
-  if (std::find(std::begin(kInts), std::end(kInts), key) != std::end(kInts)) return PropertyKind::Integer;
-  if (std::find(std::begin(kBools), std::end(kBools), key) != std::end(kBools)) return PropertyKind::Boolean;
-  return std::nullopt;
-}
-
-void Window::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kWindowKeys, key)) return entry->apply(*this, value);
-  if (key == "Width")
-    width_ = AsInt(value);
-  else if (key == "Height")
-    height_ = AsInt(value);
-  else if (key == "Frame")
-    frame_ = AsInt(value);
-  else if (key == "Visible")
-    visible_ = AsBool(value);
-  else if (key == "Resizeable")
-    resizeable_ = AsBool(value);
-  else if (key == "CloseButton")
-    closeButton_ = AsBool(value);
-  else if (key == "MinimizeButton")
-    minimizeButton_ = AsBool(value);
-  else if (key == "MaximizeButton")
-    maximizeButton_ = AsBool(value);
-  else
-    return;
-  ApplyFrameFlags();
-}
+std::optional<PropertySetter> Window::PropertySetterFor(std::string_view key) { return FindPropertySetter(*this, kPropertyKeys, key); }
 
 std::vector<std::shared_ptr<Window>> OpenWindows() { return OpenList(); }
 

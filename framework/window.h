@@ -73,8 +73,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   }
   const std::vector<std::shared_ptr<Control>>& Controls() const { return controls_; }
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
   QWidget* ContentWidget() const;  // where controls stand
   QWidget* TopLevelWidget() const;
@@ -87,6 +86,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
 
  private:
   friend class WindowWidget;
+  static const PropertyKey<Window> kPropertyKeys[];
   void HandleCloseRequest();
   void ReleaseWidget();
   void ApplyFrameFlags();
