@@ -31,6 +31,11 @@ class Control : public PropertyTarget, public std::enable_shared_from_this<Contr
   void SetName(const String& name) { name_ = name; }
   // The window has closed: drop the widget and stop anything under way.
   virtual void Detach();
+  // The window is opening, before its own Open event: a control with an Open event fires it.
+  virtual void WindowOpening() {}
+  // A key the window's controls left alone; true when this control answered it.
+  enum class WindowKey { Return, Escape };
+  virtual bool AnswerWindowKey(WindowKey) { return false; }
 
   std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "framework/qt_text.h"
+#include "framework/runtime.h"
 
 namespace {
 const PropertyKey<Label> kKeys[] = {
@@ -58,6 +59,10 @@ void Label::SetText(const String& text) {
     if (c == U'\r') c = U'\n';
   }
   static_cast<QLabel&>(LiveWidget()).setText(ToQString(shown));
+}
+
+void Label::WindowOpening() {
+  if (Open) Dispatch([&] { Open(*this); });
 }
 
 void Label::SetTextAlign(std::int32_t align) {

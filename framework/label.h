@@ -17,6 +17,7 @@ class Label : public RectControl {
 
   // Fires when the window opens, before the window's own Open event.
   std::function<void(Label&)> Open;
+  void WindowOpening() override;
 
   std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 

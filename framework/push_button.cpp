@@ -44,6 +44,13 @@ void PushButton::Push() {
   Dispatch([&] { Action(*self); });
 }
 
+bool PushButton::AnswerWindowKey(WindowKey key) {
+  const QWidget* w = Widget();
+  if (!w || !w->isVisible() || !w->isEnabled() || !(key == WindowKey::Return ? default_ : cancel_)) return false;
+  Push();
+  return true;
+}
+
 std::optional<PropertySetter> PushButton::PropertySetterFor(std::string_view key) {
   return FindPropertySetter<RectControl>(*this, kKeys, key);
 }

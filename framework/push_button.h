@@ -11,10 +11,9 @@ class PushButton : public RectControl {
 
   void SetCaption(const String& caption);
   // Return presses the window's default button, Escape its cancel button.
-  bool Default() const { return default_; }
-  bool Cancel() const { return cancel_; }
   void SetDefault(bool on);
   void SetCancel(bool on) { cancel_ = on; }
+  bool AnswerWindowKey(WindowKey key) override;
 
   // Fires the Action event as a click would.
   void Push();

@@ -9,9 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "framework/label.h"
 #include "framework/menu_renderer.h"
-#include "framework/push_button.h"
 #include "framework/qt_text.h"
 #include "framework/runtime.h"
 
@@ -41,15 +39,10 @@ class WindowWidget final : public QMainWindow {
   // Keys no control took: Return presses the default button, Escape the cancel button.
   void keyPressEvent(QKeyEvent* event) override {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool escape = event->key() == Qt::Key_Escape;
-    if (owner_ && (enter || escape)) {
+    if (owner_ && (enter || event->key() == Qt::Key_Escape)) {
+      const auto key = enter ? Control::WindowKey::Return : Control::WindowKey::Escape;
       for (const auto& control : owner_->Controls()) {
-        auto button = std::dynamic_pointer_cast<PushButton>(control);
-        if (button && button->Widget() && button->Widget()->isVisible() && button->Widget()->isEnabled() &&
-            (enter ? button->Default() : button->Cancel())) {
-          button->Push();
-          return;
-        }
+        if (control->AnswerWindowKey(key)) return;
       }
     }
     QMainWindow::keyPressEvent(event);
@@ -103,9 +96,7 @@ void Window::Construct() {
 
   open_ = true;
   OpenList().push_back(self);
-  for (const auto& c : controls_) {
-    if (auto label = std::dynamic_pointer_cast<Label>(c); label && label->Open) Dispatch([&] { label->Open(*label); });
-  }
+  for (const auto& c : controls_) c->WindowOpening();
   Event_Open();
   if (open_ && visible_) {
     widget_->show();
