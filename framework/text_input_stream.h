@@ -19,7 +19,7 @@ class TextInputStream final {
   TextInputStream(const TextInputStream&) = delete;
   TextInputStream& operator=(const TextInputStream&) = delete;
 
-  // EOF in the design: the C library owns that name as a macro. True once every line is read.
+  // Not EOF: the C library owns that name as a macro. True once every line is read.
   bool Eof();
   // The next line without its line end; empty at the end of the file.
   String ReadLine();
