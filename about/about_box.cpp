@@ -1,6 +1,6 @@
 #include "about/about_box.h"
 
-#include "app/app.h"
+#include "framework/application.h"
 #include "framework/show_url.h"
 
 namespace {
@@ -143,6 +143,6 @@ void AboutBox::PushButton2_Action(PushButton&) { ShowURL(kWebSite); }
 
 void AboutBox::Kagi_Action(PushButton&) { ShowURL(kOrderPage); }
 
-void AboutBox::StaticText4_Open(Label& sender) { sender.SetText(NotNil(::App()).LongVersion()); }
+void AboutBox::StaticText4_Open(Label& sender) { sender.SetText(NotNil(GetAppObject()).LongVersion()); }
 
 std::shared_ptr<class AboutBox> AboutBox() { return ImplicitInstance<class AboutBox>(); }

@@ -2,10 +2,10 @@
 
 #include "about/about_box.h"
 #include "app/app.h"
-#include "app/menu_bar1.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
 #include "main_window/window1.h"
+#include "menu_bar/menu_bar1.h"
 #include "preferences/pref_module.h"
 #include "update_check/self_test.h"
 #include "update_check/update_window.h"

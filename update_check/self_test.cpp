@@ -1,6 +1,6 @@
 #include "update_check/self_test.h"
 
-#include "app/app.h"
+#include "framework/application.h"
 #include "update_check/control_design.h"
 #include "update_check/update_window.h"
 
@@ -73,7 +73,7 @@ void selfTest::CreateControls0() {
       Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
 }
 
-void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(App()).LongVersion()); }
+void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(GetAppObject()).LongVersion()); }
 
 void selfTest::PushButton1_Action(PushButton&) { NotNil(::updateWindow()).Show(); }
 

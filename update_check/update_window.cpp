@@ -1,6 +1,6 @@
 #include "update_check/update_window.h"
 
-#include "app/app.h"
+#include "framework/application.h"
 #include "framework/message_dialog.h"
 #include "framework/msg_box.h"
 #include "framework/show_url.h"
@@ -131,7 +131,7 @@ void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std
   const bool free = SameText(returnValue(content, U"Free"), U"Yes");
   NotNil(ProgressBar1()).SetVisible(false);
 
-  const auto& app = NotNil(App());
+  const auto& app = NotNil(GetAppObject());
   if (IsCurrentVersion(version, app.MajorVersion(), app.MinorVersion(), app.BugVersion())) {
     NotNil(Label1()).SetText(U"This version is current.");
     NotNil(Label1()).Refresh(true);
@@ -156,7 +156,8 @@ void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
 void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
   MessageDialog offer;
   offer.Title = U"New version available!";
-  offer.Message = U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(App()).ShortVersion() + U".) ";
+  offer.Message =
+      U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(GetAppObject()).ShortVersion() + U".) ";
   if (free) {
     offer.Message +=
         String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "app/app.h"
-#include "app/menu_bar1.h"
 #include "main_window/window1.h"
+#include "menu_bar/menu_bar1.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
