@@ -10,6 +10,8 @@
 #include "update_check/self_test.h"
 #include "update_check/update_window.h"
 
+namespace {
+// Builds every class record and the module globals that need set-up.
 void initialize() {
   RuntimeInitClasses();
   for (const ClassRecord* record : {&App::ClassInfo(), &Window1::ClassInfo(), &MenuBar1::ClassInfo(), &AboutBox::ClassInfo(),
@@ -20,6 +22,7 @@ void initialize() {
   ClassRegistry::Register(directiveClass::ClassInfo());
 }
 
+// The exception-handling hook handed to the framework.
 std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
   try {
     function(argument);
@@ -59,24 +62,24 @@ void MakeDefaultView() { Window1(); }
 
 void LateStartup() { MakeDefaultView(); }
 
-void Main() {
-  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
-  // Under the hook, so a failure here is reported like any other, not a silent terminate.
-  Dispatch(&EarlyStartup);
-  RunFrameworkInitialization(&LateStartup);
-  RuntimeRun();
-}
-
+// Releases the module globals.
 void finalize() {
   RuntimeFinalize();
   MenuBar1::implicitInstanceExit();
   prefModule::ReleaseDirectives();
 }
+}  // namespace
 
-int RunProgram(int argc, char** argv) {
+void StartProgram(int argc, char** argv) {
   RuntimeInit(argc, argv);
   initialize();
-  Main();
+  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
+  // Under the hook, so a failure here is reported like any other, not a silent terminate.
+  Dispatch(&EarlyStartup);
+  RunFrameworkInitialization(&LateStartup);
+}
+
+int StopProgram() {
   finalize();
   return RuntimeExit();
 }
