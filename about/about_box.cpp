@@ -1,14 +1,10 @@
 #include "about/about_box.h"
 
+#include "addresses/addresses.h"
 #include "framework/application.h"
 #include "framework/show_url.h"
 
 namespace {
-const String kAuthorMailto = U"mailto:mira.okafor@brevant.example";
-const String kWebSite = U"http://brevant.example";
-// The reseller takes our vendor code as a bare first query part.
-const String kOrderPage = U"http://orders.kestrelpay.example/?BRV7QX&lang=en";
-
 const String kCredits = U"Developed by:\rMira Okafor\r\rSenior beta tester:\rTomas Lindqvist";
 // Stands in the design until the label opens and shows the running version.
 const String kVersionPlaceholder = U"2.0.0 Intel";

@@ -1,11 +1,11 @@
 #include "update_check/update_window.h"
 
+#include "addresses/addresses.h"
 #include "framework/application.h"
 #include "framework/message_dialog.h"
 #include "framework/msg_box.h"
 #include "framework/show_url.h"
 #include "main_window/window1.h"
-#include "update_check/addresses.h"
 #include "update_check/control_design.h"
 #include "update_check/self_test.h"
 
@@ -169,7 +169,7 @@ void updateWindow::askUpgrade(const String& version, const String& description, 
   offer.CancelButton->Visible = true;
   offer.AlternateActionButton->Caption = U"Go to Website";
   offer.AlternateActionButton->Visible = true;
-  offer.Icon = 3;
+  offer.Icon = MessageDialog::kQuestion;
 
   const auto pressed = offer.ShowModal();
   if (pressed == offer.CancelButton) {
