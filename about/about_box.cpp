@@ -5,7 +5,7 @@
 #include "framework/show_url.h"
 
 namespace {
-const String kCredits = U"Developed by:\rMira Okafor\r\rSenior beta tester:\rTomas Lindqvist";
+const String kCredits = U"Developed by:\rMira Okafor\r\rLead tester:\rTomas Lindqvist";
 // Stands in the design until the label opens and shows the running version.
 const String kVersionPlaceholder = U"2.0.0 Intel";
 
