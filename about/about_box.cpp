@@ -6,7 +6,7 @@
 
 namespace {
 const String kCredits = U"Developed by:\rMira Okafor\r\rLead tester:\rTomas Lindqvist";
-// Stands in the design until the label opens and shows the running version.
+// Shown until the label opens and shows the running version.
 const String kVersionPlaceholder = U"2.0.0 Intel";
 
 const String kButtonSignature = U"( PushButton )";
@@ -63,7 +63,7 @@ const ClassRecord& AboutBox::ClassInfo() {
   return record;
 }
 
-// No menu bar of its own: the box only shows the design below.
+// Unlike the main window, the box sets no menu bar on itself.
 void AboutBox::Layout() {
   SetProperties(*this, PropertyList()
                            .Int("Placement", 0)

@@ -24,7 +24,7 @@ class MenuBarTest : public ProgramFixture {
 };
 }  // namespace
 
-TEST_F(MenuBarTest, menusAreBuiltExactlyAsDesignedWithControlShortcuts) {
+TEST_F(MenuBarTest, menusHoldTheirItemsInOrderWithControlShortcuts) {
   // Each menu followed by its items: name|text|shortcut, no text for a separator.
   const QStringList expected = {"EditMenu|&Edit|",
                                 "EditUndo|&Undo|Ctrl+Z",
