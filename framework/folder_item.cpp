@@ -13,10 +13,6 @@ std::shared_ptr<FolderItem> FolderItem::Child(const String& name) const {
   return std::make_shared<FolderItem>(FromQString(QDir(ToQString(path_)).filePath(ToQString(name))));
 }
 
-bool FolderItem::Exists() const { return QFileInfo::exists(ToQString(path_)); }
-
-void FolderItem::Delete() { QFile::remove(ToQString(path_)); }
-
 std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
   auto file = std::make_unique<QSaveFile>(ToQString(path_));
   if (!file->open(QIODevice::WriteOnly)) return nullptr;

@@ -17,8 +17,6 @@ class FolderItem final {
 
   // The entry of that name inside this folder.
   std::shared_ptr<FolderItem> Child(const String& name) const;
-  bool Exists() const;
-  void Delete();
   // The file is written beside this entry and replaces it only when the stream is closed
   // complete, so a failed save leaves the old file as it was.
   std::shared_ptr<TextOutputStream> CreateTextFile();
