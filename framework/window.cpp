@@ -21,6 +21,10 @@ std::vector<std::shared_ptr<Window>>& OpenList() {
   return windows;
 }
 
+// X11 carries a window's position in 16 signed bits, and Qt's rectangle arithmetic overflows near
+// the 32-bit bounds: a position beyond goes to the nearest one the window system can hold.
+std::int32_t Placeable(std::int32_t position) { return std::clamp(position, -32768, 32767); }
+
 bool AsBool(const PropertyValue& v) { return std::get<bool>(v); }
 std::int32_t AsInt(const PropertyValue& v) { return std::get<std::int32_t>(v); }
 }  // namespace
@@ -167,7 +171,7 @@ void Window::SetTop(std::int32_t top) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveTop(top);
+  g.moveTop(Placeable(top));
   w.setGeometry(g);
 }
 
@@ -175,7 +179,7 @@ void Window::SetLeft(std::int32_t left) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveLeft(left);
+  g.moveLeft(Placeable(left));
   w.setGeometry(g);
 }
 
