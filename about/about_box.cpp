@@ -1,16 +1,12 @@
 #include "about/about_box.h"
 
-#include "app/app.h"
+#include "addresses/addresses.h"
+#include "framework/application.h"
 #include "framework/show_url.h"
 
 namespace {
-const String kAuthorMailto = U"mailto:mira.okafor@brevant.example";
-const String kWebSite = U"http://brevant.example";
-// The reseller takes our vendor code as a bare first query part.
-const String kOrderPage = U"http://orders.kestrelpay.example/?BRV7QX&lang=en";
-
-const String kCredits = U"Developed by:\rMira Okafor\r\rSenior beta tester:\rTomas Lindqvist";
-// Stands in the design until the label opens and shows the running version.
+const String kCredits = U"Developed by:\rMira Okafor\r\rLead tester:\rTomas Lindqvist";
+// Shown until the label opens and shows the running version.
 const String kVersionPlaceholder = U"2.0.0 Intel";
 
 // Shared by all seven controls: each sits on the window itself, enabled, visible, upright, unlocked.
@@ -64,7 +60,7 @@ const ClassRecord& AboutBox::ClassInfo() {
   return record;
 }
 
-// No menu bar of its own: the box only shows the design below.
+// Unlike the main window, the box sets no menu bar on itself.
 void AboutBox::Layout() {
   SetProperties(*this, PropertyList()
                            .Int("Placement", 0)
@@ -131,6 +127,6 @@ void AboutBox::PushButton2_Action(PushButton&) { ShowURL(kWebSite); }
 
 void AboutBox::Kagi_Action(PushButton&) { ShowURL(kOrderPage); }
 
-void AboutBox::StaticText4_Open(Label& sender) { sender.SetText(NotNil(::App()).LongVersion()); }
+void AboutBox::StaticText4_Open(Label& sender) { sender.SetText(NotNil(GetAppObject()).LongVersion()); }
 
 std::shared_ptr<class AboutBox> AboutBox() { return ImplicitInstance<class AboutBox>(); }

@@ -18,6 +18,10 @@ std::vector<std::shared_ptr<Window>>& OpenList() {
   static std::vector<std::shared_ptr<Window>> windows;
   return windows;
 }
+
+// X11 carries a window's position in 16 signed bits, and Qt's rectangle arithmetic overflows near
+// the 32-bit bounds: a position beyond goes to the nearest one the window system can hold.
+std::int32_t Placeable(std::int32_t position) { return std::clamp(position, -32768, 32767); }
 }  // namespace
 
 // The Qt side of a Window: forwards the close box and the Return and Escape keys. It may outlive
@@ -155,7 +159,7 @@ void Window::SetTop(std::int32_t top) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveTop(top);
+  g.moveTop(Placeable(top));
   w.setGeometry(g);
 }
 
@@ -163,7 +167,7 @@ void Window::SetLeft(std::int32_t left) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveLeft(left);
+  g.moveLeft(Placeable(left));
   w.setGeometry(g);
 }
 

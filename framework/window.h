@@ -30,6 +30,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   // Window.Constructor: builds and opens the window.
   void Construct();
 
+  // A position the window system cannot hold is set to the nearest one it can, and read back so.
   std::int32_t Top() const;
   void SetTop(std::int32_t top);
   std::int32_t Left() const;

@@ -1,9 +1,9 @@
 #include "main_window/window1.h"
 
-#include "app/menu_bar1.h"
 #include "framework/clipboard.h"
 #include "framework/runtime.h"
 #include "main_window/text_cleaning.h"
+#include "menu_bar/menu_bar1.h"
 #include "preferences/pref_module.h"
 
 namespace {

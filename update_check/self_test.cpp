@@ -1,6 +1,6 @@
 #include "update_check/self_test.h"
 
-#include "app/app.h"
+#include "framework/application.h"
 #include "update_check/control_design.h"
 #include "update_check/update_window.h"
 
@@ -70,7 +70,7 @@ void selfTest::CreateControls0() {
 }
 // clang-format on
 
-void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(App()).LongVersion()); }
+void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(GetAppObject()).LongVersion()); }
 
 void selfTest::PushButton1_Action(PushButton&) { NotNil(::updateWindow()).Show(); }
 

@@ -1,11 +1,11 @@
 #include "update_check/update_window.h"
 
-#include "app/app.h"
+#include "addresses/addresses.h"
+#include "framework/application.h"
 #include "framework/message_dialog.h"
 #include "framework/msg_box.h"
 #include "framework/show_url.h"
 #include "main_window/window1.h"
-#include "update_check/addresses.h"
 #include "update_check/control_design.h"
 #include "update_check/self_test.h"
 
@@ -130,7 +130,7 @@ void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std
   const bool free = SameText(returnValue(content, U"Free"), U"Yes");
   NotNil(ProgressBar1()).SetVisible(false);
 
-  const auto& app = NotNil(App());
+  const auto& app = NotNil(GetAppObject());
   if (IsCurrentVersion(version, app.MajorVersion(), app.MinorVersion(), app.BugVersion())) {
     NotNil(Label1()).SetText(U"This version is current.");
     NotNil(Label1()).Refresh(true);
@@ -155,7 +155,8 @@ void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
 void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
   MessageDialog offer;
   offer.Title = U"New version available!";
-  offer.Message = U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(App()).ShortVersion() + U".) ";
+  offer.Message =
+      U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(GetAppObject()).ShortVersion() + U".) ";
   if (free) {
     offer.Message +=
         String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";
@@ -167,7 +168,7 @@ void updateWindow::askUpgrade(const String& version, const String& description, 
   offer.CancelButton->Visible = true;
   offer.AlternateActionButton->Caption = U"Go to Website";
   offer.AlternateActionButton->Visible = true;
-  offer.Icon = 3;
+  offer.Icon = MessageDialog::kQuestion;
 
   const auto pressed = offer.ShowModal();
   if (pressed == offer.CancelButton) {

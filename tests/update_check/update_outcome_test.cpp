@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "tests/update_check/update_check_fixture.h"
+#include "update_check_fixture.h"
 
 // Catches every address the program hands to the browser.
 class UrlCatcher final : public QObject {

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "app/app.h"
-#include "app/menu_bar1.h"
 #include "main_window/window1.h"
+#include "menu_bar/menu_bar1.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -24,7 +24,7 @@ class MenuBarTest : public ProgramFixture {
 };
 }  // namespace
 
-TEST_F(MenuBarTest, menusAreBuiltExactlyAsDesignedWithControlShortcuts) {
+TEST_F(MenuBarTest, menusHoldTheirItemsInOrderWithControlShortcuts) {
   // Each menu followed by its items: name|text|shortcut, no text for a separator.
   const QStringList expected = {"EditMenu|&Edit|",
                                 "EditUndo|&Undo|Ctrl+Z",
