@@ -10,7 +10,7 @@ const String kCredits = U"Developed by:\rMira Okafor\r\rLead tester:\rTomas Lind
 const String kVersionPlaceholder = U"2.0.0 Intel";
 
 // Shared by all seven controls: each sits on the window itself, enabled, visible, upright, unlocked.
-PropertyList Common(const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
+PropertyList Placed(const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
                     const String& font, bool bold) {
   PropertyList list;
   list.Text("Name", name)
@@ -93,7 +93,7 @@ void AboutBox::CreateControls() { CreateControls0(); }
 void AboutBox::CreateControls0() {
   auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                     std::int32_t tabIndex, const String& caption, bool isDefault, void (AboutBox::*action)(PushButton&)) {
-    BuildControl<PushButton>(name, Common(name, left, top, width, height, tabIndex, U"System", true)
+    BuildControl<PushButton>(name, Placed(name, left, top, width, height, tabIndex, U"System", true)
         .Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0))
         ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
   };
@@ -101,7 +101,7 @@ void AboutBox::CreateControls0() {
   auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                    std::int32_t tabIndex, const String& text, const String& font, double size, bool bold, std::int32_t align,
                    bool multiline, void (AboutBox::*open)(Label&) = nullptr) {
-    auto built = BuildControl<Label>(name, Common(name, left, top, width, height, tabIndex, font, bold)
+    auto built = BuildControl<Label>(name, Placed(name, left, top, width, height, tabIndex, font, bold)
         .Text("Text", text).Int("TextAlign", align).Bool("Multiline", multiline)
         .Text("DataField", U"").Text("DataSource", U"").Bool("Transparent", false).Bool("Selectable", false)
         .Colour("TextColor", 0x000000),
