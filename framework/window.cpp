@@ -123,10 +123,8 @@ void Window::HandleCloseRequest() {
 
 void Window::Show() {
   RequireMainThread();
-  auto& w = NotNil(widget_);
-  w.show();
-  w.raise();
-  w.activateWindow();
+  NotNil(widget_).show();
+  SetFocus();
 }
 
 void Window::Close() {
