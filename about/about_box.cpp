@@ -98,7 +98,7 @@ void AboutBox::CreateControls0() {
                     void (AboutBox::*handler)(PushButton&)) {
     PropertyList list = Common(name, 72, top, 120, 22, tabIndex, U"System", true);
     list.Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0);
-    BuildControl<PushButton>(name, list, [](PushButton& c) { c.SetTextUnit(0); })->Action =
+    BuildControl<PushButton>(name, list)->Action =
         Delegate(record, name + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
   };
   // size 0 leaves the framework's default size.
@@ -114,7 +114,6 @@ void AboutBox::CreateControls0() {
         .Bool("Selectable", false)
         .Colour("TextColor", 0x000000);
     return BuildControl<Label>(name, list, [size](Label& c) {
-      c.SetTextUnit(0);
       if (size > 0) c.SetTextSize(size);
     });
   };

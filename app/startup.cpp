@@ -14,12 +14,10 @@ namespace {
 // Builds every class record and the module globals that need set-up.
 void initialize() {
   RuntimeInitClasses();
-  for (const ClassRecord* record : {&App::ClassInfo(), &Window1::ClassInfo(), &MenuBar1::ClassInfo(), &AboutBox::ClassInfo(),
-                                    &selfTest::ClassInfo(), &updateWindow::ClassInfo(), &updateWindowhp::ClassInfo()}) {
-    ClassRegistry::Register(*record);
-  }
+  BuildClassRecords({&App::ClassInfo, &Window1::ClassInfo, &MenuBar1::ClassInfo, &AboutBox::ClassInfo, &selfTest::ClassInfo,
+                     &updateWindow::ClassInfo, &updateWindowhp::ClassInfo});
   prefModule::InitDirectives();
-  ClassRegistry::Register(directiveClass::ClassInfo());
+  BuildClassRecords({&directiveClass::ClassInfo});
 }
 
 // The exception-handling hook handed to the framework.
@@ -51,8 +49,6 @@ void ApplicationAddMenuHandlers() {
 }
 
 void EarlyStartup() {
-  RuntimeInitExternalClasses();
-  InitPluginEntrypoints();
   InitFileTypes();
   NewAppInstance();
   ApplicationAddMenuHandlers();

@@ -88,10 +88,7 @@ void updateWindow::CreateControls0() {
       .Bool("Transparent", false)
       .Text("DataField", U"")
       .Text("DataSource", U"");
-  BuildControl<Label>(U"Label1", label, [](Label& c) {
-    c.SetTextUnit(0);
-    c.SetTextSize(12);
-  });
+  BuildControl<Label>(U"Label1", label, [](Label& c) { c.SetTextSize(12); });
 
   PropertyList bar = Placed(20, 46, 260, 12, 1);
   BuildControl<ProgressBar>(U"ProgressBar1", bar.Int("Maximum", 100).Int("Value", 0));
@@ -107,7 +104,7 @@ void updateWindow::CreateControls0() {
 
   PropertyList button = Placed(208, 80, 72, 20, 3);
   ButtonRows(button.Bool("Italic", false).Bool("Underline", false), U"Cancel", false, true, true);
-  BuildControl<PushButton>(U"PushButton1", button, [](PushButton& c) { c.SetTextUnit(0); })->Action =
+  BuildControl<PushButton>(U"PushButton1", button)->Action =
       Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
 }
 

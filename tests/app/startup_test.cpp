@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QTimer>
-#include <algorithm>
 #include <stdexcept>
 
 #include "framework/runtime.h"
@@ -19,26 +18,6 @@ int RunProgram() {
   return StopProgram();
 }
 }  // namespace
-
-// Class records register in the program's fixed order, the directive records last. (That the
-// application's Open event runs before the main window opens shows in the saved position it
-// opens at.)
-TEST(Startup, classRecordsRegisterInTheProgramsOrder) {
-  testing_support::TempConfigHome config;
-  StartProgram(0, nullptr);
-  const auto names = ClassRegistry::Names();
-  const std::vector<String> program = {
-      U"App",           U"Window1.Window1", U"MenuBar1.MenuBar1", U"AboutBox.AboutBox", U"selfTest.selfTest", U"updateWindow.updateWindow",
-      U"directiveClass"};
-  // A name missing from the registry indexes past the end and breaks the order.
-  std::vector<std::ptrdiff_t> at;
-  for (const String& name : program) at.push_back(std::find(names.begin(), names.end(), name) - names.begin());
-  EXPECT_TRUE(std::is_sorted(at.begin(), at.end()));
-  EXPECT_EQ(names.back(), U"directiveClass");
-
-  for (const auto& w : OpenWindows()) w->Close();
-  StopProgram();
-}
 
 // Position saving on close is covered end to end; here only the run's end and its status.
 TEST(Startup, closingTheMainWindowEndsTheRunWithStatusZero) {
