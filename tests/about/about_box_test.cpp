@@ -1,32 +1,15 @@
 #include "about/about_box.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenuBar>
 #include <QTest>
-#include <QUrl>
 
 #include "app/app.h"
 #include "main_window/window1.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/url_catcher.h"
 
 using Box = class AboutBox;  // the bare name is also the accessor
-
-// Collects the addresses handed to the system instead of opening them, while it lives.
-class UrlCatcher final : public QObject {
-  Q_OBJECT
- public:
-  UrlCatcher() {
-    for (const char* scheme : {"http", "mailto"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~UrlCatcher() override {
-    for (const char* scheme : {"http", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
-  }
-  QStringList urls;
-
- public slots:
-  void Open(const QUrl& url) { urls << url.toString(); }
-};
 
 using AboutBoxTest = ProgramFixture;
 
@@ -63,5 +46,3 @@ TEST_F(AboutBoxTest, linksAndReturnHandFixedAddresses_modeless_aboutAgainRaisesT
   EXPECT_NE(fresh, box);
   EXPECT_EQ(fresh->StaticText4()->Text(), NotNil(App()).LongVersion());
 }
-
-#include "about_box_test.moc"
