@@ -17,6 +17,7 @@ class UpdateOutcomeTest : public UpdateCheckTest {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box || !box->isVisible()) return;
       shown << box->text() << box->informativeText();
+      titles << box->windowTitle();
       if (auto window = OpenInstance<class updateWindow>()) {
         labelBehind = ToQString(window->Label1()->Text());
         barShownBehind = window->ProgressBar1()->Visible();
@@ -39,6 +40,7 @@ class UpdateOutcomeTest : public UpdateCheckTest {
   QTimer answerer;
   QString press = QStringLiteral("OK");
   QStringList shown;  // each box's text and explanation
+  QStringList titles;
   QString labelBehind;
   bool barShownBehind = true;
   UrlCatcher urls;
@@ -75,6 +77,7 @@ TEST_F(UpdateOutcomeTest, cancellingTheOfferOpensNothing) {
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>3</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
   EXPECT_EQ(shown.value(0), QStringLiteral("Version 1.9 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
                                            "you like to automatically download this update (using your web browser)?"));
+  EXPECT_EQ(titles.value(0), QStringLiteral("New version available!"));
   EXPECT_EQ(shown.value(1), QStringLiteral("one\n<b>two</b>"));
   EXPECT_FALSE(barShownBehind);
   // Only Yes, in any letter case, is free.
