@@ -20,7 +20,7 @@ class UpdateOutcomeTest : public UpdateCheckTest {
       titles << box->windowTitle();
       if (auto window = OpenInstance<class updateWindow>()) {
         labelBehind = ToQString(window->Label1()->Text());
-        barShownBehind = window->ProgressBar1()->Visible();
+        barShownBehind = !window->ProgressBar1()->Widget()->isHidden();
       }
       QAbstractButton* target = box->buttons().first();
       for (auto* button : box->buttons()) target = button->text() == press ? button : target;

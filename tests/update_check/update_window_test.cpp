@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QProgressBar>
 #include <QUrl>
 #include <QWidget>
 
@@ -10,7 +11,7 @@
 
 TEST_F(UpdateCheckTest, openingIsModalSendsTheRequestWithAMovingBarAndClosesThePanel) {
   auto window = OpenUpdateWindow();
-  EXPECT_EQ(window->ProgressBar1()->Maximum(), 0);
+  EXPECT_EQ(NotNil(qobject_cast<QProgressBar*>(window->ProgressBar1()->Widget())).maximum(), 0) << "a bar that moves";
   EXPECT_EQ(OpenInstance<class selfTest>(), nullptr);
   EXPECT_EQ(window->TopLevelWidget()->windowModality(), Qt::ApplicationModal);
   EXPECT_TRUE(server.WaitForRequest());
