@@ -9,12 +9,27 @@
 
 #include "framework/qt_text.h"
 
+namespace {
+bool IsCombiningMark(char32_t c) {
+  const auto category = QChar::category(c);
+  return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining || category == QChar::Mark_Enclosing;
+}
+}  // namespace
+
 QString ShownText(const String& text) {
   String shown;
+  std::size_t marksInRun = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (shown.size() == kMostShownCharacters) return ToQString(shown + U"\u2026");
-    if (text[i] != U'\r')
-      shown += text[i];
+    if (shown.size() >= kMostShownCharacters) return ToQString(shown + U"\u2026");
+    const char32_t c = text[i];
+    if (!IsCombiningMark(c)) {
+      marksInRun = 0;
+    } else if (++marksInRun > kMostMarksInARun) {
+      if (marksInRun == kMostMarksInARun + 1) shown += U'\u2026';
+      continue;
+    }
+    if (c != U'\r')
+      shown += c;
     else if (i + 1 >= text.size() || text[i + 1] != U'\n')
       shown += U'\n';
   }

@@ -3,13 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QTimer>
 #include <stdexcept>
 
 #include "framework/runtime.h"
 #include "main_window/window1.h"
 #include "tests/support/gui_helpers.h"
+
+namespace {
+// The whole run, as main makes it.
+int RunProgram() {
+  StartProgram(0, nullptr);
+  RuntimeRun();
+  return StopProgram();
+}
+}  // namespace
 
 // The whole program in the child: a handler's foreign exception reaches the default handler
 // through the installed hook.
@@ -23,7 +31,7 @@ TEST(StartupDeathTest, aForeignExceptionFromAHandlerIsReportedAndEndsWithAFailur
       testing_support::PressModalButton(QStringLiteral("OK"));
       static_cast<QAbstractButton*>(button->Widget())->click();
     });
-    std::exit(RunProgram(0, nullptr) == 0 ? 0 : 2);
+    std::exit(RunProgram() == 0 ? 0 : 2);
   };
   EXPECT_EXIT(run(), ::testing::ExitedWithCode(1), "unhandled exception: std::runtime_error");
 }

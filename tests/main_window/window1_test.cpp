@@ -15,8 +15,7 @@ std::string ClipboardText() { return QApplication::clipboard()->text().toStdStri
 TEST_F(Window1Test, theWindowKeepsItsSizeWhenAskedToGrow) {
   auto w = Window1();
   w->TopLevelWidget()->resize(600, 700);
-  EXPECT_EQ(w->Width(), 450);
-  EXPECT_EQ(w->Height(), 472);
+  EXPECT_EQ(w->ContentWidget()->size(), QSize(450, 472));
 }
 
 TEST_F(Window1Test, tabVisitsTheFieldSimpleClearAutoClearComplexAndSkipsLabels) {

@@ -1,5 +1,6 @@
 // The real start-up against a prepared directives file, and the rewrite when the main window closes.
 #include <QFile>
+#include <string>
 #include <tuple>
 
 #include "main_window/window1.h"
@@ -44,4 +45,23 @@ TEST_F(SavedPosition, onlyATopOfZeroMeansNoSavedPlace) {
     EXPECT_EQ(prefModule::Window1Top, top);
     EXPECT_EQ(prefModule::Window1Left, left);
   }
+}
+
+struct OutOfRangePosition : ProgramFixture {
+  void BeforeStartup() override {
+    QFile file(config_->Path() + "/rozovozu.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#Window1Position 99999999999999999999,-1e309\n");
+  }
+};
+
+TEST_F(OutOfRangePosition, isPlacedAtTheWindowSystemsBoundsAndSavedAsPlaced) {
+  auto window = Window1();
+  const std::int32_t top = window->Top(), left = window->Left();
+  EXPECT_EQ(top, 32767);
+  EXPECT_LE(left, -32700) << "the window system's least left, less the frame it may keep on screen";
+  window->Close();
+  QFile file(config_->Path() + "/rozovozu.txt");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), "#Window1Position " + std::to_string(top) + "," + std::to_string(left) + "\n");
 }

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "tests/support/url_catcher.h"
-#include "tests/update_check/update_check_fixture.h"
+#include "update_check_fixture.h"
 
 class UpdateOutcomeTest : public UpdateCheckTest {
  protected:
@@ -33,7 +33,7 @@ class UpdateOutcomeTest : public UpdateCheckTest {
     server.ReplyWith(statusLine + "\r\n\r\n" + body);
     window = OpenUpdateWindow();
     CheckNow();
-    return testing_support::WaitUntil([&] { return !window->IsOpen(); });
+    return testing_support::WaitUntil([] { return OpenInstance<class updateWindow>() == nullptr; });
   }
   static bool PanelOpen() { return OpenInstance<class selfTest>() != nullptr; }
 
@@ -98,5 +98,5 @@ TEST_F(UpdateOutcomeTest, goToWebsiteOpensTheSiteAndLeavesTheWindowOpen) {
   window = OpenUpdateWindow();
   ASSERT_TRUE(testing_support::WaitUntil([&] { return !urls.urls.isEmpty(); }));
   EXPECT_EQ(urls.urls, QStringList{ToQString(kProductWebSite)});
-  EXPECT_TRUE(window->IsOpen());
+  EXPECT_EQ(OpenInstance<class updateWindow>(), window);
 }
