@@ -6,9 +6,7 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/app.h"
 #include "main_window/window1.h"
-#include "menu_bar/menu_bar1.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -24,39 +22,6 @@ class MenuBarTest : public ProgramFixture {
 };
 }  // namespace
 
-TEST_F(MenuBarTest, menusHoldTheirItemsInOrderWithControlShortcuts) {
-  // Each menu followed by its items: name|text|shortcut, no text for a separator.
-  const QStringList expected = {"EditMenu|&Edit|",
-                                "EditUndo|&Undo|Ctrl+Z",
-                                "UntitledMenu1||",
-                                "EditCut|Cu&t|Ctrl+X",
-                                "EditCopy|&Copy|Ctrl+C",
-                                "EditPaste|&Paste|Ctrl+V",
-                                "EditClear|&Delete|",
-                                "UntitledMenu0||",
-                                "EditSelectAll|Select &All|Ctrl+A",
-                                "EditAbout|About...|",
-                                "CheckforUpdateMenu|Check for Update|",
-                                "CheckforUpdateCheckNow|Check Now|"};
-  QStringList actual;
-  for (const QAction* menu : Bar()->actions()) {
-    actual << menu->menu()->objectName() + "|" + menu->text() + "|";
-    for (const QAction* a : menu->menu()->actions()) {
-      actual << a->objectName() + "|" + (a->isSeparator() ? QString() : a->text()) + "|" + a->shortcut().toString();
-    }
-  }
-  EXPECT_EQ(actual, expected);
-}
-
-TEST_F(MenuBarTest, oneSharedMenuBar_theTwoHandlersReportHandled) {
-  auto& app = NotNil(App());
-  EXPECT_EQ(app.MenuBar(), MenuBar1());
-  EXPECT_EQ(NotNil(Window1()).MenuBar(), MenuBar1());
-  EXPECT_TRUE(app.HandleMenuCommand(U"EditAbout"));
-  EXPECT_TRUE(app.HandleMenuCommand(U"CheckforUpdateCheckNow"));
-  EXPECT_FALSE(app.HandleMenuCommand(U"EditCopy"));
-}
-
 TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
   auto w = Window1();
   QWidget* field = w->EditField1()->Widget();
@@ -64,9 +29,11 @@ TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
   field->setFocus();
   ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == field; }));
   QApplication::clipboard()->clear();
-  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste"}) EXPECT_FALSE(Enabled(name)) << name;
+  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"}) EXPECT_FALSE(Enabled(name)) << name;
+  EXPECT_EQ(Action("EditCopy")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
 
   QTest::keyClicks(field, "abc");
+  EXPECT_TRUE(Enabled("EditUndo"));
   EXPECT_FALSE(Enabled("EditCopy")) << "no selection";
   Action("EditSelectAll")->trigger();
   EXPECT_TRUE(Enabled("EditCut"));
