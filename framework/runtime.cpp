@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QMessageBox>
 #include <QThread>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -75,6 +76,9 @@ void RuntimeInit(int argc, char** argv) {
   auto& rt = State();
   rt.exitCode = 0;
   rt.quitRequested = false;
+  // Under a file-size limit a write then fails, as on a full disk, and the save keeps the old file;
+  // the signal's default would end the program instead.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (QCoreApplication::instance()) return;  // a host (a test) made one already
   // Qt keeps references to argc and argv for the application's lifetime.
   rt.argc = argc > 0 ? 1 : 0;
