@@ -36,9 +36,12 @@ struct Runtime {
   int argc = 0;
 };
 
+// Never destroyed: when the display goes away, Qt ends the process with exit() from inside the
+// event loop, and a QApplication destroyed by the exit handlers would then crash. An ordinary end
+// releases it in RuntimeExit.
 Runtime& State() {
-  static Runtime runtime;
-  return runtime;
+  static auto* runtime = new Runtime;
+  return *runtime;
 }
 
 String ClassNameOf(const std::exception_ptr& caught) {
