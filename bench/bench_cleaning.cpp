@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "app/startup.h"
-#include "framework/runtime.h"
 #include "framework/window.h"
 #include "main_window/text_cleaning.h"
 #include "main_window/window1.h"
@@ -125,17 +124,12 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   // The program's own start-up, short of the event loop.
-  RuntimeInit(0, nullptr);
-  initialize();
-  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
-  EarlyStartup();
-  RunFrameworkInitialization(&LateStartup);
+  StartProgram(0, nullptr);
 
   benchmark::RunSpecifiedBenchmarks();
 
   for (const auto& window : OpenWindows()) window->Close();
-  finalize();
-  RuntimeExit();
+  StopProgram();
   benchmark::Shutdown();
   return 0;
 }

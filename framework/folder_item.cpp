@@ -19,10 +19,6 @@ std::shared_ptr<FolderItem> FolderItem::Child(const String& name) const {
   return std::make_shared<FolderItem>(FromQString(QDir(ToQString(path_)).filePath(ToQString(name))));
 }
 
-bool FolderItem::Exists() const { return QFileInfo::exists(ToQString(path_)); }
-
-void FolderItem::Delete() { QFile::remove(ToQString(path_)); }
-
 std::shared_ptr<TextOutputStream> FolderItem::CreateTextFile() {
   // A FIFO or a device in the file's place (or where its link leads) is no file of ours: replacing
   // it, as root, would take a device away from the whole system.

@@ -23,8 +23,6 @@ class FolderItem final {
 
   // The entry of that name inside this folder.
   std::shared_ptr<FolderItem> Child(const String& name) const;
-  bool Exists() const;
-  void Delete();
   // The file is written beside this entry and replaces it only when the stream is closed
   // complete, so a failed save leaves the old file as it was. Nil when something that is not a
   // regular file stands in the file's place.

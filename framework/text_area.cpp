@@ -118,12 +118,6 @@ void TextArea::Paste() { Edit(LiveWidget()).paste(); }
 void TextArea::DeleteSelection() { Edit(LiveWidget()).textCursor().removeSelectedText(); }
 void TextArea::SelectAll() { Edit(LiveWidget()).selectAll(); }
 
-std::optional<PropertyKind> TextArea::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
-}
-
-void TextArea::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
+std::optional<PropertySetter> TextArea::PropertySetterFor(std::string_view key) {
+  return FindPropertySetter<RectControl>(*this, kKeys, key);
 }

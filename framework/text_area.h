@@ -11,8 +11,6 @@ class TextArea : public RectControl {
 
   String Text() const;
   void SetText(const String& text);
-  void SetLineSpacing(double spacing) { lineSpacing_ = spacing; }
-  double LineSpacing() const { return lineSpacing_; }
 
   // The standard Edit commands on this field, as the menus use them.
   bool CanUndo() const;
@@ -24,14 +22,10 @@ class TextArea : public RectControl {
   void DeleteSelection();
   void SelectAll();
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
-
- private:
-  double lineSpacing_ = 1.0;
 };
 
 // Turns CR LF, LF and CR into the program's one line break, CR.

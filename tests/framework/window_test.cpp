@@ -95,7 +95,7 @@ TEST_F(WindowTest, windowMembersOffTheMainThreadRaise) {
     EXPECT_THROW(ProbeWindow{}, ThreadAccessingUIException);
   });
   worker.join();
-  EXPECT_TRUE(w->IsOpen());
+  EXPECT_EQ(OpenInstance<ProbeWindow>(), w);
 }
 
 TEST_F(WindowTest, returnPressesTheDefaultButtonAndEscapeTheCancelButton) {
