@@ -4,7 +4,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <utility>
 
 #include "main_window/window1.h"
 #include "tests/support/program_fixture.h"
@@ -19,15 +21,38 @@ class MenuBarTest : public ProgramFixture {
     emit Bar()->findChild<QMenu*>(QStringLiteral("EditMenu"))->aboutToShow();
     return Action(name)->isEnabled();
   }
+  // The main window's field, with the keyboard focus.
+  static void FocusTheField() {
+    auto w = Window1();
+    QWidget* field = w->EditField1()->Widget();
+    w->TopLevelWidget()->activateWindow();
+    field->setFocus();
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == field; }));
+  }
+};
+
+// A clipboard owner that offers its formats and counts each time a content is asked of it.
+class OfferedOnly final : public QMimeData {
+ public:
+  explicit OfferedOnly(QString format, int& fetches) : format_(std::move(format)), fetches_(fetches) {}
+  QStringList formats() const override { return {format_}; }
+
+ protected:
+  QVariant retrieveData(const QString&, QMetaType) const override {
+    ++fetches_;
+    return QStringLiteral("offered");
+  }
+
+ private:
+  QString format_;
+  int& fetches_;
 };
 }  // namespace
 
 TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
+  FocusTheField();
   auto w = Window1();
   QWidget* field = w->EditField1()->Widget();
-  w->TopLevelWidget()->activateWindow();
-  field->setFocus();
-  ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == field; }));
   QApplication::clipboard()->clear();
   for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"}) EXPECT_FALSE(Enabled(name)) << name;
   EXPECT_EQ(Action("EditCopy")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
@@ -45,4 +70,15 @@ TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
   w->Zendle1()->Widget()->setFocus();
   ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == w->Zendle1()->Widget(); }));
   EXPECT_FALSE(Enabled("EditPaste"));
+}
+
+TEST_F(MenuBarTest, pasteIsEnabledByWhatTheClipboardOffersWithoutFetchingIt) {
+  FocusTheField();
+  int fetches = 0;
+  QApplication::clipboard()->setMimeData(new OfferedOnly(QStringLiteral("text/plain"), fetches));
+  EXPECT_TRUE(Enabled("EditPaste"));
+  QApplication::clipboard()->setMimeData(new OfferedOnly(QStringLiteral("image/png"), fetches));
+  EXPECT_FALSE(Enabled("EditPaste"));
+  EXPECT_EQ(fetches, 0);
+  QApplication::clipboard()->clear();
 }

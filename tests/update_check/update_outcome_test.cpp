@@ -75,16 +75,25 @@ TEST_F(UpdateOutcomeTest, cancellingTheOfferOpensNothing) {
   press = QStringLiteral("Cancel");
   ASSERT_TRUE(CheckAndWait("<Free>yEs</Free><CurrentVersion>1.9</CurrentVersion><Description>one\r\n<b>two</b></Description>"));
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>3</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
-  EXPECT_EQ(shown.value(0), QStringLiteral("Version 1.9 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
-                                           "you like to automatically download this update (using your web browser)?"));
+  EXPECT_EQ(shown.value(0),
+            QStringLiteral("Version \u20681.9\u2069 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
+                           "you like to automatically download this update (using your web browser)?"));
   EXPECT_EQ(titles.value(0), QStringLiteral("New version available!"));
   EXPECT_EQ(shown.value(1), QStringLiteral("one\n<b>two</b>"));
   EXPECT_FALSE(barShownBehind);
   // Only Yes, in any letter case, is free.
-  EXPECT_EQ(shown.value(2), QStringLiteral("Version 3 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
-                                           "you like to automatically download the trial version (using your web browser)?"));
+  EXPECT_EQ(shown.value(2),
+            QStringLiteral("Version \u20683\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
+                           "you like to automatically download the trial version (using your web browser)?"));
   EXPECT_TRUE(urls.urls.isEmpty());
   EXPECT_TRUE(PanelOpen()) << "the offer leaves the version panel alone";
+}
+
+TEST_F(UpdateOutcomeTest, theOffersVersionCannotTurnTheSentenceAround) {
+  press = QStringLiteral("Cancel");
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3.0.0\xE2\x81\xA9\xE2\x80\xAEgnp.exe</CurrentVersion>"));
+  EXPECT_TRUE(shown.value(0).startsWith(QStringLiteral("Version \u20683.0.0\u202Egnp.exe\u2069 is now available. (You are using")))
+      << shown.value(0).toStdString();
 }
 
 TEST_F(UpdateOutcomeTest, theActionButtonOpensTheDownloadPageAndCloses) {
