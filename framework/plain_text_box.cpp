@@ -10,15 +10,8 @@
 #include "framework/qt_text.h"
 
 QString ShownText(const String& text) {
-  String shown;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (shown.size() == kMostShownCharacters) return ToQString(shown + U"\u2026");
-    if (text[i] != U'\r')
-      shown += text[i];
-    else if (i + 1 >= text.size() || text[i + 1] != U'\n')
-      shown += U'\n';
-  }
-  return ToQString(shown);
+  if (text.size() <= kMostShownCharacters) return ToQtLines(text);
+  return ToQtLines(text.substr(0, kMostShownCharacters)) + QChar(0x2026);
 }
 
 namespace {

@@ -1,28 +1,20 @@
 #include "framework/text_area.h"
 
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextBlock>
+#include <optional>
+#include <utility>
 
 #include "framework/qt_text.h"
 
 namespace {
 class TextAreaWidget final : public QPlainTextEdit {
  public:
-  using QPlainTextEdit::QPlainTextEdit;
-
- protected:
-  // Pasted text arrives as plain text with the field's own line breaks, whatever the source used.
-  void insertFromMimeData(const QMimeData* source) override {
-    if (!source || !source->hasText()) return;
-    String text = ToProgramLineBreaks(FromQString(source->text()));
-    for (auto& c : text) {
-      if (c == U'\r') c = U'\n';
-    }
-    textCursor().insertText(ToQString(text));
-    ensureCursorVisible();
+  explicit TextAreaWidget(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { handedOver.reset(); });
   }
+
+  // What SetText last gave Qt, while the document still holds exactly that.
+  std::optional<QString> handedOver;
 };
 
 TextAreaWidget& Edit(QWidget& w) { return static_cast<TextAreaWidget&>(w); }
@@ -35,7 +27,7 @@ const PropertyKey<TextArea> kKeys[] = {
      }},
     {"ScrollbarVertical", PropertyKind::Boolean,
      [](TextArea& t, const PropertyValue& v) {
-       if (auto* w = t.Widget()) Edit(*w).setVerticalScrollBarPolicy(std::get<bool>(v) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+       if (auto* w = t.Widget()) Edit(*w).setVerticalScrollBarPolicy(std::get<bool>(v) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
      }},
     {"ScrollbarHorizontal", PropertyKind::Boolean,
      [](TextArea& t, const PropertyValue& v) {
@@ -52,32 +44,21 @@ const PropertyKey<TextArea> kKeys[] = {
      [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) Edit(*w).setFrameShape(std::get<bool>(v) ? QFrame::StyledPanel : QFrame::NoFrame);
      }},
-    {"HideSelection", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // Qt hides it when inactive
-    {"Multiline", PropertyKind::Boolean, IgnoreProperty<TextArea>},      // always multi-line
-    {"Styled", PropertyKind::Boolean, IgnoreProperty<TextArea>},         // always plain text
+    {"HideSelection", PropertyKind::Boolean, [](TextArea& t, const PropertyValue& v) { t.SetHideSelection(std::get<bool>(v)); }},
+    {"TextColor", PropertyKind::Color, [](TextArea& t, const PropertyValue& v) { t.SetTextColor(std::get<Color>(v)); }},
+    {"BackColor", PropertyKind::Color, [](TextArea& t, const PropertyValue& v) { t.SetBackColor(std::get<Color>(v)); }},
+    {"Multiline", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // always multi-line
+    {"Styled", PropertyKind::Boolean, IgnoreProperty<TextArea>},     // always plain text
     {"UseFocusRing", PropertyKind::Boolean, IgnoreProperty<TextArea>},
     {"Spellcheck", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // no spell checker on Linux
     {"LimitText", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: no limit
     {"Alignment", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: the default, left
-    {"TextColor", PropertyKind::Color, IgnoreProperty<TextArea>},     // black on white is the default
-    {"BackColor", PropertyKind::Color, IgnoreProperty<TextArea>},
     {"Format", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"Mask", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"DataField", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"DataSource", PropertyKind::Text, IgnoreProperty<TextArea>},
 };
 }  // namespace
-
-String ToProgramLineBreaks(const String& text) {
-  String out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char32_t c = text[i];
-    if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') ++i;
-    out.push_back(c == U'\n' ? U'\r' : c);
-  }
-  return out;
-}
 
 const ClassRecord& TextArea::ClassInfo() {
   static const ClassRecord record{U"TextArea", &RectControl::ClassInfo(), {}, {}};
@@ -91,22 +72,50 @@ QWidget* TextArea::CreateWidget(QWidget* parent) {
   return edit;
 }
 
-String TextArea::Text() const {
-  // toRawText keeps every character (toPlainText would turn no-break spaces into blanks);
-  // blocks are separated by U+2029, which is the field's line break.
-  String text = FromQString(Edit(LiveWidget()).document()->toRawText());
-  for (auto& c : text) {
-    if (c == U'\u2029') c = U'\r';
-  }
-  return text;
+// toRawText keeps every character (toPlainText would turn no-break spaces into blanks); blocks
+// are separated by U+2029, and Shift+Enter puts U+2028 inside a block: both are line breaks.
+String TextArea::Text() const { return FromQtLines(Edit(LiveWidget()).document()->toRawText()); }
+
+// The document turns every line break of the text it is given into a block of its own and keeps
+// every other character, so a read gives back this text.
+void TextArea::SetText(const String& text) {
+  auto& edit = Edit(LiveWidget());
+  QString shown = ToQtLines(text);
+  edit.setPlainText(shown);
+  edit.handedOver = std::move(shown);
 }
 
-void TextArea::SetText(const String& text) {
-  String shown = text;
-  for (auto& c : shown) {
-    if (c == U'\r') c = U'\n';
+QString TextArea::TakeQtText() {
+  auto& edit = Edit(LiveWidget());
+  if (!edit.handedOver) return ToQtLines(Text());
+  return *std::exchange(edit.handedOver, std::nullopt);
+}
+
+void TextArea::SetHideSelection(bool hide) {
+  hideSelection_ = hide;
+  ApplyColours();
+}
+void TextArea::SetTextColor(Color colour) {
+  textColor_ = colour;
+  ApplyColours();
+}
+void TextArea::SetBackColor(Color colour) {
+  backColor_ = colour;
+  ApplyColours();
+}
+
+// Black on white whatever the desktop's theme, as designed; a hidden selection is drawn in the
+// background's colours while the field has no focus.
+void TextArea::ApplyColours() {
+  auto& edit = LiveWidget();
+  QPalette palette = edit.palette();
+  if (textColor_) palette.setColor(QPalette::Text, QColor(textColor_->red, textColor_->green, textColor_->blue));
+  if (backColor_) palette.setColor(QPalette::Base, QColor(backColor_->red, backColor_->green, backColor_->blue));
+  if (hideSelection_) {
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Base));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
   }
-  Edit(LiveWidget()).setPlainText(ToQString(shown));
+  edit.setPalette(palette);
 }
 
 bool TextArea::CanUndo() const { return Edit(LiveWidget()).document()->isUndoAvailable(); }
