@@ -1,16 +1,12 @@
 #include "about/about_box.h"
 
-#include "app/app.h"
+#include "addresses/addresses.h"
+#include "framework/application.h"
 #include "framework/show_url.h"
 
 namespace {
-const String kAuthorMailto = U"mailto:mira.okafor@brevant.example";
-const String kWebSite = U"http://brevant.example";
-// The reseller takes our vendor code as a bare first query part.
-const String kOrderPage = U"http://orders.kestrelpay.example/?BRV7QX&lang=en";
-
-const String kCredits = U"Developed by:\rMira Okafor\r\rSenior beta tester:\rTomas Lindqvist";
-// Stands in the design until the label opens and shows the running version.
+const String kCredits = U"Developed by:\rMira Okafor\r\rLead tester:\rTomas Lindqvist";
+// Shown until the label opens and shows the running version.
 const String kVersionPlaceholder = U"2.0.0 Intel";
 
 const String kButtonSignature = U"( PushButton )";
@@ -67,7 +63,7 @@ const ClassRecord& AboutBox::ClassInfo() {
   return record;
 }
 
-// No menu bar of its own: the box only shows the design below.
+// Unlike the main window, the box sets no menu bar on itself.
 void AboutBox::Layout() {
   SetProperties(*this, PropertyList()
                            .Int("Placement", 0)
@@ -102,7 +98,7 @@ void AboutBox::CreateControls0() {
                     void (AboutBox::*handler)(PushButton&)) {
     PropertyList list = Common(name, 72, top, 120, 22, tabIndex, U"System", true);
     list.Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0);
-    BuildControl<PushButton>(name, list, [](PushButton& c) { c.SetTextUnit(0); })->Action =
+    BuildControl<PushButton>(name, list)->Action =
         Delegate(record, name + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
   };
   // size 0 leaves the framework's default size.
@@ -118,7 +114,6 @@ void AboutBox::CreateControls0() {
         .Bool("Selectable", false)
         .Colour("TextColor", 0x000000);
     return BuildControl<Label>(name, list, [size](Label& c) {
-      c.SetTextUnit(0);
       if (size > 0) c.SetTextSize(size);
     });
   };
@@ -143,6 +138,6 @@ void AboutBox::PushButton2_Action(PushButton&) { ShowURL(kWebSite); }
 
 void AboutBox::Kagi_Action(PushButton&) { ShowURL(kOrderPage); }
 
-void AboutBox::StaticText4_Open(Label& sender) { sender.SetText(NotNil(::App()).LongVersion()); }
+void AboutBox::StaticText4_Open(Label& sender) { sender.SetText(NotNil(GetAppObject()).LongVersion()); }
 
 std::shared_ptr<class AboutBox> AboutBox() { return ImplicitInstance<class AboutBox>(); }

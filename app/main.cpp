@@ -1,3 +1,8 @@
 #include "app/startup.h"
+#include "framework/runtime.h"
 
-int main(int argc, char** argv) { return RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+  StartProgram(argc, argv);
+  RuntimeRun();
+  return StopProgram();
+}

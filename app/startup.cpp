@@ -2,24 +2,25 @@
 
 #include "about/about_box.h"
 #include "app/app.h"
-#include "app/menu_bar1.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
 #include "main_window/window1.h"
+#include "menu_bar/menu_bar1.h"
 #include "preferences/pref_module.h"
 #include "update_check/self_test.h"
 #include "update_check/update_window.h"
 
+namespace {
+// Builds every class record and the module globals that need set-up.
 void initialize() {
   RuntimeInitClasses();
-  for (const ClassRecord* record : {&App::ClassInfo(), &Window1::ClassInfo(), &MenuBar1::ClassInfo(), &AboutBox::ClassInfo(),
-                                    &selfTest::ClassInfo(), &updateWindow::ClassInfo(), &updateWindowhp::ClassInfo()}) {
-    ClassRegistry::Register(*record);
-  }
+  BuildClassRecords({&App::ClassInfo, &Window1::ClassInfo, &MenuBar1::ClassInfo, &AboutBox::ClassInfo, &selfTest::ClassInfo,
+                     &updateWindow::ClassInfo, &updateWindowhp::ClassInfo});
   prefModule::InitDirectives();
-  ClassRegistry::Register(directiveClass::ClassInfo());
+  BuildClassRecords({&directiveClass::ClassInfo});
 }
 
+// The exception-handling hook handed to the framework.
 std::exception_ptr CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
   try {
     function(argument);
@@ -48,8 +49,6 @@ void ApplicationAddMenuHandlers() {
 }
 
 void EarlyStartup() {
-  RuntimeInitExternalClasses();
-  InitPluginEntrypoints();
   InitFileTypes();
   NewAppInstance();
   ApplicationAddMenuHandlers();
@@ -59,24 +58,24 @@ void MakeDefaultView() { Window1(); }
 
 void LateStartup() { MakeDefaultView(); }
 
-void Main() {
-  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
-  // Under the hook, so a failure here is reported like any other, not a silent terminate.
-  Dispatch(&EarlyStartup);
-  RunFrameworkInitialization(&LateStartup);
-  RuntimeRun();
-}
-
+// Releases the module globals.
 void finalize() {
   RuntimeFinalize();
   MenuBar1::implicitInstanceExit();
   prefModule::ReleaseDirectives();
 }
+}  // namespace
 
-int RunProgram(int argc, char** argv) {
+void StartProgram(int argc, char** argv) {
   RuntimeInit(argc, argv);
   initialize();
-  Main();
+  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
+  // Under the hook, so a failure here is reported like any other, not a silent terminate.
+  Dispatch(&EarlyStartup);
+  RunFrameworkInitialization(&LateStartup);
+}
+
+int StopProgram() {
   finalize();
   return RuntimeExit();
 }

@@ -145,17 +145,12 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   // The program's own start-up, short of the event loop.
-  RuntimeInit(0, nullptr);
-  initialize();
-  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
-  EarlyStartup();
-  RunFrameworkInitialization(&LateStartup);
+  StartProgram(0, nullptr);
 
   benchmark::RunSpecifiedBenchmarks();
 
   for (const auto& window : OpenWindows()) window->Close();
-  finalize();
-  RuntimeExit();
+  StopProgram();
   benchmark::Shutdown();
   return 0;
 }

@@ -42,12 +42,6 @@ bool Application::HasMenuHandler(const String& itemName) const {
   return false;
 }
 
-std::vector<String> Application::MenuHandlerNames() const {
-  std::vector<String> names;
-  for (const auto& entry : menuHandlers_) names.push_back(entry.first);
-  return names;
-}
-
 void Application::CallOpen() {
   if (Record().HandlesEvent(U"Open")) Event_Open();
 }

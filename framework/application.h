@@ -28,7 +28,6 @@ class Application {
   // Runs the handler registered under the item's name; false when there is none or it declined.
   bool HandleMenuCommand(const String& itemName);
   bool HasMenuHandler(const String& itemName) const;
-  std::vector<String> MenuHandlerNames() const;  // in registration order
 
   // Runs the Open handler that the class's event table names, and nothing when it names none.
   void CallOpen();

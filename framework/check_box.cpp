@@ -19,17 +19,10 @@ const ClassRecord& CheckBox::ClassInfo() {
 
 QWidget* CheckBox::CreateWidget(QWidget* parent) { return new QCheckBox(parent); }
 
-String CheckBox::Caption() const { return FromQString(static_cast<QCheckBox&>(LiveWidget()).text()); }
 void CheckBox::SetCaption(const String& caption) { static_cast<QCheckBox&>(LiveWidget()).setText(ToQString(caption)); }
 bool CheckBox::Value() const { return static_cast<QCheckBox&>(LiveWidget()).isChecked(); }
 void CheckBox::SetValue(bool checked) { static_cast<QCheckBox&>(LiveWidget()).setChecked(checked); }
 
-std::optional<PropertyKind> CheckBox::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
-}
-
-void CheckBox::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
+std::optional<PropertySetter> CheckBox::PropertySetterFor(std::string_view key) {
+  return FindPropertySetter<RectControl>(*this, kKeys, key);
 }

@@ -7,13 +7,11 @@ class CheckBox : public RectControl {
   static const ClassRecord& ClassInfo();
   const ClassRecord& Record() const override { return ClassInfo(); }
 
-  String Caption() const;
   void SetCaption(const String& caption);
   bool Value() const;
   void SetValue(bool checked);
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;

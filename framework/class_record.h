@@ -2,7 +2,7 @@
 
 // Class records: what the framework knows of each class by name (superclass, own methods with
 // their signatures and attributes, and the event table that maps framework events to methods).
-// The name-based look-ups read them: implicit windows, delegates and menu handlers.
+// The name-based look-ups read them: implicit windows, delegates and the Open event.
 
 #include <map>
 #include <vector>
@@ -26,13 +26,9 @@ struct ClassRecord {
   bool HandlesEvent(const String& event) const;
 };
 
-// The registry is filled at start-up in the program's fixed order and emptied at shutdown.
-namespace ClassRegistry {
-void Register(const ClassRecord& record);
-const ClassRecord* Find(const String& name);
-std::vector<String> Names();  // in registration order
-void Clear();
-}  // namespace ClassRegistry
+// Each class's ClassInfo builds its record on first use; start-up calls them through this in the
+// program's fixed order.
+void BuildClassRecords(std::initializer_list<const ClassRecord& (*)()> classInfos);
 
 // Own methods all public, as every class of this program declares them.
 std::vector<MethodInfo> PublicMethods(std::initializer_list<std::pair<const char*, const char*>> nameAndSignature);

@@ -8,27 +8,31 @@
 #include "framework/window.h"
 
 namespace {
-bool AsBool(const PropertyValue& v) { return std::get<bool>(v); }
-std::int32_t AsInt(const PropertyValue& v) { return std::get<std::int32_t>(v); }
-
 const PropertyKey<Control> kControlKeys[] = {
     {"Name", PropertyKind::Text, [](Control& c, const PropertyValue& v) { c.SetName(std::get<String>(v)); }},
     {"Index", PropertyKind::Integer, IgnoreProperty<Control>},
     {"InitialParent", PropertyKind::Text, IgnoreProperty<Control>},
 };
+}  // namespace
 
 // The controls never resize with their windows (none is resizable), so locks have nothing to do.
-const PropertyKey<RectControl> kRectKeys[] = {
-    {"Left", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetBounds(AsInt(v), c.Top(), c.Width(), c.Height()); }},
-    {"Top", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetBounds(c.Left(), AsInt(v), c.Width(), c.Height()); }},
-    {"Width", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetBounds(c.Left(), c.Top(), AsInt(v), c.Height()); }},
-    {"Height", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetBounds(c.Left(), c.Top(), c.Width(), AsInt(v)); }},
-    {"Visible", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetVisible(AsBool(v)); }},
-    {"Enabled", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetEnabled(AsBool(v)); }},
-    {"TextFont", PropertyKind::Text, [](RectControl& c, const PropertyValue& v) { c.SetTextFont(std::get<String>(v)); }},
-    {"TextSize", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetTextSize(AsInt(v)); }},
-    {"TextUnit", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetTextUnit(AsInt(v)); }},
-    {"Bold", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetBold(AsBool(v)); }},
+const PropertyKey<RectControl> RectControl::kPropertyKeys[] = {
+    {"Left", PropertyKind::Integer, StoreProperty<&RectControl::left_, &RectControl::ApplyGeometry>},
+    {"Top", PropertyKind::Integer, StoreProperty<&RectControl::top_, &RectControl::ApplyGeometry>},
+    {"Width", PropertyKind::Integer, StoreProperty<&RectControl::width_, &RectControl::ApplyGeometry>},
+    {"Height", PropertyKind::Integer, StoreProperty<&RectControl::height_, &RectControl::ApplyGeometry>},
+    {"Visible", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetVisible(std::get<bool>(v)); }},
+    {"Enabled", PropertyKind::Boolean, [](RectControl& c, const PropertyValue& v) { c.SetEnabled(std::get<bool>(v)); }},
+    {"TabIndex", PropertyKind::Integer, StoreProperty<&RectControl::tabIndex_>},
+    {"TabStop", PropertyKind::Boolean,
+     [](RectControl& c, const PropertyValue& v) {
+       if (auto* w = c.Widget()) w->setFocusPolicy(std::get<bool>(v) ? Qt::StrongFocus : Qt::NoFocus);
+     }},
+    {"TextFont", PropertyKind::Text, StoreProperty<&RectControl::textFont_, &RectControl::ApplyFont>},
+    {"TextSize", PropertyKind::Integer, [](RectControl& c, const PropertyValue& v) { c.SetTextSize(std::get<std::int32_t>(v)); }},
+    {"Bold", PropertyKind::Boolean, StoreProperty<&RectControl::bold_, &RectControl::ApplyFont>},
+    {"Italic", PropertyKind::Boolean, StoreProperty<&RectControl::italic_, &RectControl::ApplyFont>},
+    {"Underline", PropertyKind::Boolean, StoreProperty<&RectControl::underline_, &RectControl::ApplyFont>},
     {"HelpTag", PropertyKind::Text,
      [](RectControl& c, const PropertyValue& v) {
        if (auto* w = c.Widget()) w->setToolTip(ToQString(std::get<String>(v)));
@@ -40,9 +44,6 @@ const PropertyKey<RectControl> kRectKeys[] = {
     {"AutoDeactivate", PropertyKind::Boolean, IgnoreProperty<RectControl>},
     {"TabPanelIndex", PropertyKind::Integer, IgnoreProperty<RectControl>},
 };
-}  // namespace
-
-// TabIndex, TabStop, Italic and Underline need private state, so they are applied in SetProperty.
 
 const ClassRecord& Control::ClassInfo() {
   static const ClassRecord record{U"Control", nullptr, PublicMethods({{"Constructor", "(  )"}}), {}};
@@ -72,39 +73,10 @@ QWidget& Control::LiveWidget() const {
   return NotNil(widget_);
 }
 
-std::optional<PropertyKind> Control::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kControlKeys, key)) return entry->kind;
-  return std::nullopt;
-}
+std::optional<PropertySetter> Control::PropertySetterFor(std::string_view key) { return FindPropertySetter(*this, kControlKeys, key); }
 
-void Control::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kControlKeys, key)) entry->apply(*this, value);
-}
-
-std::optional<PropertyKind> RectControl::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kRectKeys, key)) return entry->kind;
-  if (key == "TabIndex") return PropertyKind::Integer;
-  if (key == "TabStop" || key == "Italic" || key == "Underline") return PropertyKind::Boolean;
-  return Control::PropertyKindOf(key);
-}
-
-void RectControl::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kRectKeys, key)) return entry->apply(*this, value);
-  if (key == "TabIndex")
-    tabIndex_ = AsInt(value);
-  else if (key == "TabStop")
-    SetTabStop(AsBool(value));
-  else if (key == "Italic")
-    italic_ = AsBool(value), ApplyFont();
-  else if (key == "Underline")
-    underline_ = AsBool(value), ApplyFont();
-  else
-    Control::SetProperty(key, value);
-}
-
-void RectControl::SetBounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
-  left_ = left, top_ = top, width_ = width, height_ = height;
-  ApplyGeometry();
+std::optional<PropertySetter> RectControl::PropertySetterFor(std::string_view key) {
+  return FindPropertySetter<Control>(*this, kPropertyKeys, key);
 }
 
 void RectControl::ApplyGeometry() {
@@ -112,30 +84,11 @@ void RectControl::ApplyGeometry() {
   if (auto* w = Widget()) w->setGeometry(left_, top_, width_, height_);
 }
 
-bool RectControl::Visible() const { return !LiveWidget().isHidden(); }
 void RectControl::SetVisible(bool visible) { LiveWidget().setVisible(visible); }
-bool RectControl::Enabled() const { return LiveWidget().isEnabled(); }
 void RectControl::SetEnabled(bool enabled) { LiveWidget().setEnabled(enabled); }
 
-void RectControl::SetTabStop(bool on) {
-  tabStop_ = on;
-  if (auto* w = Widget()) w->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
-}
-
-void RectControl::SetTextFont(const String& family) {
-  textFont_ = family;
-  ApplyFont();
-}
 void RectControl::SetTextSize(double size) {
   textSize_ = size;
-  ApplyFont();
-}
-void RectControl::SetTextUnit(std::int32_t unit) {
-  textUnit_ = unit;
-  ApplyFont();
-}
-void RectControl::SetBold(bool bold) {
-  bold_ = bold;
   ApplyFont();
 }
 

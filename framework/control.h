@@ -31,9 +31,13 @@ class Control : public PropertyTarget, public std::enable_shared_from_this<Contr
   void SetName(const String& name) { name_ = name; }
   // The window has closed: drop the widget and stop anything under way.
   virtual void Detach();
+  // The window is opening, before its own Open event: a control with an Open event fires it.
+  virtual void WindowOpening() {}
+  // A key the window's controls left alone; true when this control answered it.
+  enum class WindowKey { Return, Escape };
+  virtual bool AnswerWindowKey(WindowKey) { return false; }
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
   QWidget* Widget() const { return widget_; }  // Nil for controls without a face, or when closed
 
@@ -53,44 +57,26 @@ class RectControl : public Control {
   static const ClassRecord& ClassInfo();
   const ClassRecord& Record() const override { return ClassInfo(); }
 
-  std::int32_t Left() const { return left_; }
-  std::int32_t Top() const { return top_; }
-  std::int32_t Width() const { return width_; }
-  std::int32_t Height() const { return height_; }
-  void SetBounds(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
-
-  bool Visible() const;
   void SetVisible(bool visible);
-  bool Enabled() const;
   void SetEnabled(bool enabled);
   std::int32_t TabIndex() const { return tabIndex_; }
-  bool TabStop() const { return tabStop_; }
 
-  // Font: the family as designed ("System" is the platform's own), size 0 for the default size.
-  void SetTextFont(const String& family);
+  // Size 0 is the default size.
   void SetTextSize(double size);
-  void SetTextUnit(std::int32_t unit);  // 0: the default unit, one point to one pixel
-  void SetBold(bool bold);
-  bool Bold() const { return bold_; }
-  double TextSize() const { return textSize_; }
 
   // Redraws at once when immediately is true, otherwise at the next paint.
   void Refresh(bool immediately = true);
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
-
- protected:
-  void ApplyFont();
-  void ApplyGeometry();
-  void SetTabStop(bool on);
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  private:
+  static const PropertyKey<RectControl> kPropertyKeys[];
+  void ApplyFont();
+  void ApplyGeometry();
+
   std::int32_t left_ = 0, top_ = 0, width_ = 80, height_ = 20;
   std::int32_t tabIndex_ = 0;
-  bool tabStop_ = true;
-  String textFont_ = U"System";
+  String textFont_ = U"System";  // "System" is the platform's own
   double textSize_ = 0;
-  std::int32_t textUnit_ = 0;
   bool bold_ = false, italic_ = false, underline_ = false;
 };

@@ -192,12 +192,4 @@ const PropertyKey<HTTPSocket> kKeys[] = {
 };
 }  // namespace
 
-std::optional<PropertyKind> HTTPSocket::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return Control::PropertyKindOf(key);
-}
-
-void HTTPSocket::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  Control::SetProperty(key, value);
-}
+std::optional<PropertySetter> HTTPSocket::PropertySetterFor(std::string_view key) { return FindPropertySetter<Control>(*this, kKeys, key); }

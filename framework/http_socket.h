@@ -42,8 +42,7 @@ class HTTPSocket : public Control {
   // The window has closed: the request ends with it and no event follows.
   void Detach() override;
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  private:
   class Request;

@@ -14,9 +14,6 @@ class InternetHeaders final {
   void AppendHeader(const String& name, const String& value) { entries_.emplace_back(name, value); }
 
   std::int32_t Count() const { return static_cast<std::int32_t>(entries_.size()); }
-  // Entry index from 0; empty beyond the last.
-  String Name(std::int32_t index) const;
-  String Value(std::int32_t index) const;
   // The value of the first header of that name, or empty.
   String Value(const String& name) const;
 

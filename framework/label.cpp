@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "framework/qt_text.h"
+#include "framework/runtime.h"
 
 namespace {
 const PropertyKey<Label> kKeys[] = {
@@ -47,23 +48,15 @@ String Label::Text() const { return FromQtLines(static_cast<QLabel&>(LiveWidget(
 
 void Label::SetText(const String& text) { static_cast<QLabel&>(LiveWidget()).setText(ToQtLines(text)); }
 
+void Label::WindowOpening() {
+  if (Open) Dispatch([&] { Open(*this); });
+}
+
 void Label::SetTextAlign(std::int32_t align) {
-  textAlign_ = align;
   const Qt::Alignment horizontal = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
   static_cast<QLabel&>(LiveWidget()).setAlignment(horizontal | Qt::AlignTop);
 }
 
-void Label::SetMultiline(bool on) {
-  multiline_ = on;
-  static_cast<QLabel&>(LiveWidget()).setWordWrap(on);
-}
+void Label::SetMultiline(bool on) { static_cast<QLabel&>(LiveWidget()).setWordWrap(on); }
 
-std::optional<PropertyKind> Label::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
-}
-
-void Label::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
-}
+std::optional<PropertySetter> Label::PropertySetterFor(std::string_view key) { return FindPropertySetter<RectControl>(*this, kKeys, key); }

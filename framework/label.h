@@ -12,20 +12,15 @@ class Label : public RectControl {
 
   String Text() const;
   void SetText(const String& text);
-  std::int32_t TextAlign() const { return textAlign_; }
   void SetTextAlign(std::int32_t align);  // 0 left, 1 centred, 2 right
   void SetMultiline(bool on);
 
   // Fires when the window opens, before the window's own Open event.
   std::function<void(Label&)> Open;
+  void WindowOpening() override;
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
-
- private:
-  std::int32_t textAlign_ = 0;
-  bool multiline_ = false;
 };

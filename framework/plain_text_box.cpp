@@ -9,9 +9,27 @@
 
 #include "framework/qt_text.h"
 
+namespace {
+bool IsCombiningMark(char32_t c) {
+  const auto category = QChar::category(c);
+  return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining || category == QChar::Mark_Enclosing;
+}
+}  // namespace
+
 QString ShownText(const String& text) {
-  if (text.size() <= kMostShownCharacters) return ToQtLines(text);
-  return ToQtLines(text.substr(0, kMostShownCharacters)) + QChar(0x2026);
+  String shown;
+  std::size_t marksInRun = 0;
+  for (const char32_t c : text) {
+    if (shown.size() >= kMostShownCharacters) return ToQtLines(shown + U"\u2026");
+    if (!IsCombiningMark(c)) {
+      marksInRun = 0;
+    } else if (++marksInRun > kMostMarksInARun) {
+      if (marksInRun == kMostMarksInARun + 1) shown += U'\u2026';
+      continue;
+    }
+    shown += c;
+  }
+  return ToQtLines(shown);
 }
 
 namespace {

@@ -27,15 +27,8 @@ QWidget* ProgressBar::CreateWidget(QWidget* parent) {
 
 std::int32_t ProgressBar::Maximum() const { return Bar(LiveWidget()).maximum(); }
 void ProgressBar::SetMaximum(std::int32_t maximum) { Bar(LiveWidget()).setRange(0, maximum < 0 ? 0 : maximum); }
-std::int32_t ProgressBar::Value() const { return Bar(LiveWidget()).value(); }
 void ProgressBar::SetValue(std::int32_t value) { Bar(LiveWidget()).setValue(value); }
 
-std::optional<PropertyKind> ProgressBar::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
-}
-
-void ProgressBar::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
+std::optional<PropertySetter> ProgressBar::PropertySetterFor(std::string_view key) {
+  return FindPropertySetter<RectControl>(*this, kKeys, key);
 }

@@ -9,11 +9,9 @@ class ProgressBar : public RectControl {
 
   std::int32_t Maximum() const;
   void SetMaximum(std::int32_t maximum);  // 0: a bar that moves without measuring
-  std::int32_t Value() const;
   void SetValue(std::int32_t value);
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;

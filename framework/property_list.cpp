@@ -60,13 +60,13 @@ void SetProperties(PropertyTarget& target, const std::vector<std::uint8_t>& list
     const std::string key(reinterpret_cast<const char*>(p + pos), blank - pos);
     if (blank == size) Fail("truncated at key '" + key + "'");
     pos = blank + 1;
-    const auto kind = target.PropertyKindOf(key);
-    if (!kind) Fail("unknown key '" + key + "'");
+    const auto setter = target.PropertySetterFor(key);
+    if (!setter) Fail("unknown key '" + key + "'");
     auto need = [&](std::size_t n) {
       if (size - pos < n) Fail("truncated in the value of '" + key + "'");
     };
     PropertyValue value;
-    switch (*kind) {
+    switch (setter->kind) {
       case PropertyKind::Boolean:
         need(1);
         if (p[pos] > 1) Fail("'" + key + "' is not a Boolean");
@@ -93,6 +93,6 @@ void SetProperties(PropertyTarget& target, const std::vector<std::uint8_t>& list
         break;
       }
     }
-    target.SetProperty(key, value);
+    setter->apply(value);
   }
 }

@@ -5,8 +5,10 @@
 // 4-byte big-endian length and that many bytes of UTF-8). The key and the class fix the value's form.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -21,13 +23,18 @@ struct Color {
 
 using PropertyValue = std::variant<bool, Color, std::int32_t, String>;
 
+// How an object takes one key of a property list: the value's form, and what applying it does.
+struct PropertySetter {
+  PropertyKind kind;
+  std::function<void(const PropertyValue&)> apply;
+};
+
 // An object whose design can be applied from a property list.
 class PropertyTarget {
  public:
   virtual ~PropertyTarget() = default;
-  // The value form of a key on this object's class; nullopt for a key the class does not know.
-  virtual std::optional<PropertyKind> PropertyKindOf(std::string_view key) const = 0;
-  virtual void SetProperty(std::string_view key, const PropertyValue& value) = 0;
+  // How this object takes key; nullopt for a key its class does not know.
+  virtual std::optional<PropertySetter> PropertySetterFor(std::string_view key) = 0;
 };
 
 // Builds a list in code, one call per design-table row.
@@ -57,12 +64,34 @@ struct PropertyKey {
   void (*apply)(T&, const PropertyValue&);
 };
 
-template <class T, std::size_t N>
-const PropertyKey<T>* FindPropertyKey(const PropertyKey<T> (&table)[N], std::string_view key) {
+// How target takes key: by its class's own table, else as its base class Base takes it (void: a
+// class with no base of keys).
+template <class Base = void, class T, std::size_t N>
+std::optional<PropertySetter> FindPropertySetter(T& target, const PropertyKey<T> (&table)[N], std::string_view key) {
   for (const auto& entry : table) {
-    if (entry.key == key) return &entry;
+    if (entry.key == key) return PropertySetter{entry.kind, [&target, apply = entry.apply](const PropertyValue& v) { apply(target, v); }};
   }
-  return nullptr;
+  if constexpr (std::is_void_v<Base>) {
+    return std::nullopt;
+  } else {
+    return target.Base::PropertySetterFor(key);
+  }
+}
+
+template <class>
+struct MemberPointer;
+template <class C, class V>
+struct MemberPointer<V C::*> {
+  using Class = C;
+  using Value = V;
+};
+
+// A key kept in a data member: stores the value there, then runs the member function After, if
+// one is given, to show it.
+template <auto Member, auto After = nullptr>
+void StoreProperty(typename MemberPointer<decltype(Member)>::Class& object, const PropertyValue& value) {
+  object.*Member = std::get<typename MemberPointer<decltype(Member)>::Value>(value);
+  if constexpr (After != nullptr) (object.*After)();
 }
 
 // A key this platform has no use for (Mac-only window kinds, data binding, ...): known, ignored.

@@ -28,7 +28,6 @@ QWidget* PushButton::CreateWidget(QWidget* parent) {
   return button;
 }
 
-String PushButton::Caption() const { return FromQString(static_cast<QPushButton&>(LiveWidget()).text()); }
 void PushButton::SetCaption(const String& caption) { static_cast<QPushButton&>(LiveWidget()).setText(ToQString(caption)); }
 
 void PushButton::SetDefault(bool on) {
@@ -45,12 +44,13 @@ void PushButton::Push() {
   Dispatch([&] { Action(*self); });
 }
 
-std::optional<PropertyKind> PushButton::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
+bool PushButton::AnswerWindowKey(WindowKey key) {
+  const QWidget* w = Widget();
+  if (!w || !w->isVisible() || !w->isEnabled() || !(key == WindowKey::Return ? default_ : cancel_)) return false;
+  Push();
+  return true;
 }
 
-void PushButton::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
+std::optional<PropertySetter> PushButton::PropertySetterFor(std::string_view key) {
+  return FindPropertySetter<RectControl>(*this, kKeys, key);
 }

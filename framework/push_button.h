@@ -9,21 +9,18 @@ class PushButton : public RectControl {
   static const ClassRecord& ClassInfo();
   const ClassRecord& Record() const override { return ClassInfo(); }
 
-  String Caption() const;
   void SetCaption(const String& caption);
   // Return presses the window's default button, Escape its cancel button.
-  bool Default() const { return default_; }
-  bool Cancel() const { return cancel_; }
   void SetDefault(bool on);
   void SetCancel(bool on) { cancel_ = on; }
+  bool AnswerWindowKey(WindowKey key) override;
 
   // Fires the Action event as a click would.
   void Push();
 
   std::function<void(PushButton&)> Action;
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
  protected:
   QWidget* CreateWidget(QWidget* parent) override;

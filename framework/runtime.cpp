@@ -3,13 +3,12 @@
 #include <cxxabi.h>
 
 #include <QApplication>
-#include <QByteArray>
-#include <QCryptographicHash>
 #include <QMessageBox>
 #include <QThread>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "framework/application.h"
 #include "framework/check_box.h"
@@ -30,7 +29,6 @@ struct Runtime {
   int exitCode = 0;
   bool quitRequested = false;
   bool running = false;  // inside RuntimeRun's event loop
-  bool initialized = false;
   std::vector<char*> argv;
   int argc = 0;
 };
@@ -90,62 +88,19 @@ int RuntimeExit() {
   auto& rt = State();
   const int code = rt.exitCode;
   rt.helper = nullptr;
-  rt.initialized = false;
   rt.qt.reset();
   return code;
 }
 
 void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
 
-void RuntimeInitExternalClasses() {}
-
 void RuntimeInitClasses() {
-  for (const ClassRecord* record :
-       {&Application::ClassInfo(), &MenuItem::ClassInfo(), &MenuBar::ClassInfo(), &AppleMenuItem::ClassInfo(), &Window::ClassInfo(),
-        &Control::ClassInfo(), &RectControl::ClassInfo(), &TextArea::ClassInfo(), &PushButton::ClassInfo(), &Label::ClassInfo(),
-        &CheckBox::ClassInfo(), &ProgressBar::ClassInfo(), &HTTPSocket::ClassInfo()}) {
-    ClassRegistry::Register(*record);
-  }
-}
-
-namespace {
-struct PluginEntry {
-  const char* declaration;
-  void* function;
-};
-std::vector<PluginEntry>& Plugins() {
-  static std::vector<PluginEntry> entries;
-  return entries;
-}
-}  // namespace
-
-void InitPluginEntrypoints() {
-  Plugins() = {{"MD5(text As String) As String", reinterpret_cast<void*>(&PluginMD5)},
-               {"EncodeBase64(text As String, lineWrap As Integer = 76) As String", reinterpret_cast<void*>(&PluginBase64)}};
-}
-
-String PluginMD5(const String& text) {
-  const std::string bytes = ToUtf8(text);
-  const QByteArray digest =
-      QCryptographicHash::hash(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Md5);
-  return FromLatin1(std::string_view(digest.constData(), static_cast<std::size_t>(digest.size())));
-}
-
-String PluginBase64(const String& text, int lineWrap) {
-  const std::string bytes = ToUtf8(text);
-  const QByteArray encoded = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())).toBase64();
-  if (lineWrap <= 0) return FromLatin1(encoded.toStdString());
-  String out;
-  for (qsizetype i = 0; i < encoded.size(); i += lineWrap) {
-    if (i > 0) out += U"\r\n";
-    out += FromLatin1(encoded.mid(i, lineWrap).toStdString());
-  }
-  return out;
+  BuildClassRecords({&Application::ClassInfo, &MenuItem::ClassInfo, &MenuBar::ClassInfo, &AppleMenuItem::ClassInfo, &Window::ClassInfo,
+                     &Control::ClassInfo, &RectControl::ClassInfo, &TextArea::ClassInfo, &PushButton::ClassInfo, &Label::ClassInfo,
+                     &CheckBox::ClassInfo, &ProgressBar::ClassInfo, &HTTPSocket::ClassInfo});
 }
 
 void RunFrameworkInitialization(void (*lateStartup)()) {
-  auto& rt = State();
-  rt.initialized = true;
   if (auto app = GetAppObject()) Dispatch([&] { app->CallOpen(); });
   if (lateStartup) Dispatch([&] { lateStartup(); });
 }
@@ -170,7 +125,6 @@ void Quit(int code) {
 
 void RuntimeFinalize() {
   ReleaseWindowList();
-  ClassRegistry::Clear();
   RuntimeRegisterAppObject(nullptr);
 }
 

@@ -15,13 +15,11 @@ using ExceptionHelper = std::exception_ptr (*)(void (*function)(void*), void* ar
 void RuntimeInit(int argc, char** argv);
 int RuntimeExit();  // the process exit status: the code given to Quit
 void RuntimeSetExceptionHelper(ExceptionHelper helper);
-void RuntimeInitClasses();          // the class records of the framework's own classes
-void RuntimeInitExternalClasses();  // plug-in classes: none are loaded on this platform
-void InitPluginEntrypoints();
+void RuntimeInitClasses();  // the class records of the framework's own classes
 // Initialises the framework, fires the application's Open event, then calls lateStartup.
 void RunFrameworkInitialization(void (*lateStartup)());
 void RuntimeRun();       // returns after Quit
-void RuntimeFinalize();  // releases the framework's own globals: window list, class maps
+void RuntimeFinalize();  // releases the framework's own globals: window list, application object
 void Quit(int code = 0);
 
 // Every event handler runs through this: the installed hook catches, and what escapes reaches the
@@ -31,7 +29,3 @@ void Dispatch(const std::function<void()>& handler);
 
 // Raises ThreadAccessingUIException off the main thread.
 void RequireMainThread();
-
-// The two plug-in entry points (the HTTP client's authentication support).
-String PluginMD5(const String& text);
-String PluginBase64(const String& text, int lineWrap = 76);

@@ -1,6 +1,7 @@
 #include "framework/string.h"
 
 #include <QChar>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -64,6 +65,28 @@ String NthField(const String& s, const String& separator, std::int64_t n) {
   return s.substr(from, end == String::npos ? String::npos : end - from);
 }
 
+namespace {
+// For a number out of a double's range: whether it lies below it (toward 0) rather than above.
+// That follows from the decimal exponent of its first significant digit.
+bool TooSmallForADouble(std::string_view number) {
+  const auto e = number.find('e');
+  std::int64_t exponent = 0;
+  if (e != std::string_view::npos) {
+    const char* from = number.data() + e + 1;
+    const char* end = number.data() + number.size();
+    if (*from == '+') ++from;
+    // An exponent beyond 64 bits dwarfs any count of digits.
+    if (std::from_chars(from, end, exponent).ec == std::errc::result_out_of_range) exponent = *from == '-' ? -(1LL << 62) : 1LL << 62;
+  }
+  const std::string_view mantissa = number.substr(0, e);
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  const auto first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return true;
+  const std::int64_t magnitude = first < point ? static_cast<std::int64_t>(point - first) - 1 : -static_cast<std::int64_t>(first - point);
+  return exponent + magnitude < 0;
+}
+}  // namespace
+
 double Val(const String& s) {
   std::size_t i = 0;
   while (i < s.size() && (s[i] == U' ' || s[i] == U'\t')) ++i;
@@ -97,6 +120,7 @@ double Val(const String& s) {
   double value = 0.0;
   const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
+    if (TooSmallForADouble(number)) return 0.0;
     return number.front() == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   }
   return value;

@@ -34,6 +34,7 @@ bool SameText(const String& a, const String& b);
 String NthField(const String& s, const String& separator, std::int64_t n);
 
 // The decimal number that s begins with (leading blanks and tabs skipped), 0 when there is none.
+// Beyond a double's range it is infinite when too large and 0 when too small.
 double Val(const String& s);
 
 // A Double to a signed 32-bit integer: toward zero, saturating at the range's bounds, NaN as 0.

@@ -18,8 +18,9 @@ class TextAreaWidget final : public QPlainTextEdit {
 };
 
 TextAreaWidget& Edit(QWidget& w) { return static_cast<TextAreaWidget&>(w); }
+}  // namespace
 
-const PropertyKey<TextArea> kKeys[] = {
+const PropertyKey<TextArea> TextArea::kPropertyKeys[] = {
     {"Text", PropertyKind::Text, [](TextArea& t, const PropertyValue& v) { t.SetText(std::get<String>(v)); }},
     {"ReadOnly", PropertyKind::Boolean,
      [](TextArea& t, const PropertyValue& v) {
@@ -44,9 +45,9 @@ const PropertyKey<TextArea> kKeys[] = {
      [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) Edit(*w).setFrameShape(std::get<bool>(v) ? QFrame::StyledPanel : QFrame::NoFrame);
      }},
-    {"HideSelection", PropertyKind::Boolean, [](TextArea& t, const PropertyValue& v) { t.SetHideSelection(std::get<bool>(v)); }},
-    {"TextColor", PropertyKind::Color, [](TextArea& t, const PropertyValue& v) { t.SetTextColor(std::get<Color>(v)); }},
-    {"BackColor", PropertyKind::Color, [](TextArea& t, const PropertyValue& v) { t.SetBackColor(std::get<Color>(v)); }},
+    {"HideSelection", PropertyKind::Boolean, StoreProperty<&TextArea::hideSelection_, &TextArea::ApplyColours>},
+    {"TextColor", PropertyKind::Color, StoreProperty<&TextArea::textColor_, &TextArea::ApplyColours>},
+    {"BackColor", PropertyKind::Color, StoreProperty<&TextArea::backColor_, &TextArea::ApplyColours>},
     {"Multiline", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // always multi-line
     {"Styled", PropertyKind::Boolean, IgnoreProperty<TextArea>},     // always plain text
     {"UseFocusRing", PropertyKind::Boolean, IgnoreProperty<TextArea>},
@@ -58,7 +59,6 @@ const PropertyKey<TextArea> kKeys[] = {
     {"DataField", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"DataSource", PropertyKind::Text, IgnoreProperty<TextArea>},
 };
-}  // namespace
 
 const ClassRecord& TextArea::ClassInfo() {
   static const ClassRecord record{U"TextArea", &RectControl::ClassInfo(), {}, {}};
@@ -91,29 +91,17 @@ QString TextArea::TakeQtText() {
   return *std::exchange(edit.handedOver, std::nullopt);
 }
 
-void TextArea::SetHideSelection(bool hide) {
-  hideSelection_ = hide;
-  ApplyColours();
-}
-void TextArea::SetTextColor(Color colour) {
-  textColor_ = colour;
-  ApplyColours();
-}
-void TextArea::SetBackColor(Color colour) {
-  backColor_ = colour;
-  ApplyColours();
-}
-
-// Black on white whatever the desktop's theme, as designed; a hidden selection is drawn in the
-// background's colours while the field has no focus.
+// A hidden selection is drawn in the field's own colours while it has no focus (Qt paints an
+// unfocused field's selection from the palette's inactive group).
 void TextArea::ApplyColours() {
   auto& edit = LiveWidget();
   QPalette palette = edit.palette();
-  if (textColor_) palette.setColor(QPalette::Text, QColor(textColor_->red, textColor_->green, textColor_->blue));
-  if (backColor_) palette.setColor(QPalette::Base, QColor(backColor_->red, backColor_->green, backColor_->blue));
+  const QColor text(textColor_.red, textColor_.green, textColor_.blue), back(backColor_.red, backColor_.green, backColor_.blue);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Base, back);
   if (hideSelection_) {
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Base));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::Text));
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, back);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, text);
   }
   edit.setPalette(palette);
 }
@@ -127,12 +115,6 @@ void TextArea::Paste() { Edit(LiveWidget()).paste(); }
 void TextArea::DeleteSelection() { Edit(LiveWidget()).textCursor().removeSelectedText(); }
 void TextArea::SelectAll() { Edit(LiveWidget()).selectAll(); }
 
-std::optional<PropertyKind> TextArea::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->kind;
-  return RectControl::PropertyKindOf(key);
-}
-
-void TextArea::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kKeys, key)) return entry->apply(*this, value);
-  RectControl::SetProperty(key, value);
+std::optional<PropertySetter> TextArea::PropertySetterFor(std::string_view key) {
+  return FindPropertySetter<RectControl>(*this, kPropertyKeys, key);
 }

@@ -14,13 +14,6 @@ class TextArea : public RectControl {
 
   String Text() const;
   void SetText(const String& text);
-  void SetLineSpacing(double spacing) { lineSpacing_ = spacing; }
-  double LineSpacing() const { return lineSpacing_; }
-  // While the field has no focus its selection is not shown.
-  void SetHideSelection(bool hide);
-  // The field's own colours, kept whatever the desktop's theme.
-  void SetTextColor(Color colour);
-  void SetBackColor(Color colour);
 
   // The standard Edit commands on this field, as the menus use them.
   bool CanUndo() const;
@@ -32,8 +25,7 @@ class TextArea : public RectControl {
   void DeleteSelection();
   void SelectAll();
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
   // Framework-internal: the text with Qt's line breaks. Right after SetText it is the text Qt was
   // given, handed over once without reading the field back; that is exactly what a read gives.
@@ -43,9 +35,11 @@ class TextArea : public RectControl {
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  static const PropertyKey<TextArea> kPropertyKeys[];
   void ApplyColours();
 
-  double lineSpacing_ = 1.0;
+  // The field's own colours, kept whatever the desktop's theme; a hidden selection is not shown
+  // while the field has no focus.
+  Color textColor_{0, 0, 0}, backColor_{255, 255, 255};
   bool hideSelection_ = false;
-  std::optional<Color> textColor_, backColor_;
 };

@@ -9,9 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "framework/label.h"
 #include "framework/menu_renderer.h"
-#include "framework/push_button.h"
 #include "framework/qt_text.h"
 #include "framework/runtime.h"
 
@@ -21,8 +19,9 @@ std::vector<std::shared_ptr<Window>>& OpenList() {
   return windows;
 }
 
-bool AsBool(const PropertyValue& v) { return std::get<bool>(v); }
-std::int32_t AsInt(const PropertyValue& v) { return std::get<std::int32_t>(v); }
+// X11 carries a window's position in 16 signed bits, and Qt's rectangle arithmetic overflows near
+// the 32-bit bounds: a position beyond goes to the nearest one the window system can hold.
+std::int32_t Placeable(std::int32_t position) { return std::clamp(position, -32768, 32767); }
 }  // namespace
 
 // The Qt side of a Window: forwards the close box and the Return and Escape keys. It may outlive
@@ -44,15 +43,10 @@ class WindowWidget final : public QMainWindow {
   // Keys no control took: Return presses the default button, Escape the cancel button.
   void keyPressEvent(QKeyEvent* event) override {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool escape = event->key() == Qt::Key_Escape;
-    if (owner_ && (enter || escape)) {
+    if (owner_ && (enter || event->key() == Qt::Key_Escape)) {
+      const auto key = enter ? Control::WindowKey::Return : Control::WindowKey::Escape;
       for (const auto& control : owner_->Controls()) {
-        auto button = std::dynamic_pointer_cast<PushButton>(control);
-        if (button && button->Widget() && button->Widget()->isVisible() && button->Widget()->isEnabled() &&
-            (enter ? button->Default() : button->Cancel())) {
-          button->Push();
-          return;
-        }
+        if (control->AnswerWindowKey(key)) return;
       }
     }
     QMainWindow::keyPressEvent(event);
@@ -106,9 +100,7 @@ void Window::Construct() {
 
   open_ = true;
   OpenList().push_back(self);
-  for (const auto& c : controls_) {
-    if (auto label = std::dynamic_pointer_cast<Label>(c); label && label->Open) Dispatch([&] { label->Open(*label); });
-  }
+  for (const auto& c : controls_) c->WindowOpening();
   Event_Open();
   if (open_ && visible_) {
     widget_->show();
@@ -167,7 +159,7 @@ void Window::SetTop(std::int32_t top) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveTop(top);
+  g.moveTop(Placeable(top));
   w.setGeometry(g);
 }
 
@@ -175,23 +167,8 @@ void Window::SetLeft(std::int32_t left) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveLeft(left);
+  g.moveLeft(Placeable(left));
   w.setGeometry(g);
-}
-
-std::int32_t Window::Width() const {
-  RequireMainThread();
-  return NotNil(widget_).centralWidget()->width();
-}
-
-std::int32_t Window::Height() const {
-  RequireMainThread();
-  return NotNil(widget_).centralWidget()->height();
-}
-
-String Window::Title() const {
-  RequireMainThread();
-  return FromQString(NotNil(widget_).windowTitle());
 }
 
 void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar) {
@@ -238,10 +215,18 @@ void Window::ApplyFrameFlags() {
   w.adjustSize();
 }
 
-namespace {
-const PropertyKey<Window> kWindowKeys[] = {
+// Every key of the frame builds the frame again, so the list's order does not matter.
+const PropertyKey<Window> Window::kPropertyKeys[] = {
     {"Title", PropertyKind::Text,
      [](Window& w, const PropertyValue& v) { NotNil(w.TopLevelWidget()).setWindowTitle(ToQString(std::get<String>(v))); }},
+    {"Width", PropertyKind::Integer, StoreProperty<&Window::width_, &Window::ApplyFrameFlags>},
+    {"Height", PropertyKind::Integer, StoreProperty<&Window::height_, &Window::ApplyFrameFlags>},
+    {"Frame", PropertyKind::Integer, StoreProperty<&Window::frame_, &Window::ApplyFrameFlags>},
+    {"Visible", PropertyKind::Boolean, StoreProperty<&Window::visible_, &Window::ApplyFrameFlags>},
+    {"Resizeable", PropertyKind::Boolean, StoreProperty<&Window::resizeable_, &Window::ApplyFrameFlags>},
+    {"CloseButton", PropertyKind::Boolean, StoreProperty<&Window::closeButton_, &Window::ApplyFrameFlags>},
+    {"MinimizeButton", PropertyKind::Boolean, StoreProperty<&Window::minimizeButton_, &Window::ApplyFrameFlags>},
+    {"MaximizeButton", PropertyKind::Boolean, StoreProperty<&Window::maximizeButton_, &Window::ApplyFrameFlags>},
     {"Placement", PropertyKind::Integer, IgnoreProperty<Window>},  // 0: placed by the program's own code
     {"MinWidth", PropertyKind::Integer, IgnoreProperty<Window>},
     {"MinHeight", PropertyKind::Integer, IgnoreProperty<Window>},
@@ -255,39 +240,8 @@ const PropertyKey<Window> kWindowKeys[] = {
     {"LiveResize", PropertyKind::Boolean, IgnoreProperty<Window>},
     {"MacProcID", PropertyKind::Integer, IgnoreProperty<Window>},
 };
-}  // namespace
 
-std::optional<PropertyKind> Window::PropertyKindOf(std::string_view key) const {
-  if (const auto* entry = FindPropertyKey(kWindowKeys, key)) return entry->kind;
-  static constexpr std::string_view kInts[] = {"Width", "Height", "Frame"};
-  static constexpr std::string_view kBools[] = {"Visible", "Resizeable", "CloseButton", "MinimizeButton", "MaximizeButton"};
-  if (std::find(std::begin(kInts), std::end(kInts), key) != std::end(kInts)) return PropertyKind::Integer;
-  if (std::find(std::begin(kBools), std::end(kBools), key) != std::end(kBools)) return PropertyKind::Boolean;
-  return std::nullopt;
-}
-
-void Window::SetProperty(std::string_view key, const PropertyValue& value) {
-  if (const auto* entry = FindPropertyKey(kWindowKeys, key)) return entry->apply(*this, value);
-  if (key == "Width")
-    width_ = AsInt(value);
-  else if (key == "Height")
-    height_ = AsInt(value);
-  else if (key == "Frame")
-    frame_ = AsInt(value);
-  else if (key == "Visible")
-    visible_ = AsBool(value);
-  else if (key == "Resizeable")
-    resizeable_ = AsBool(value);
-  else if (key == "CloseButton")
-    closeButton_ = AsBool(value);
-  else if (key == "MinimizeButton")
-    minimizeButton_ = AsBool(value);
-  else if (key == "MaximizeButton")
-    maximizeButton_ = AsBool(value);
-  else
-    return;
-  ApplyFrameFlags();
-}
+std::optional<PropertySetter> Window::PropertySetterFor(std::string_view key) { return FindPropertySetter(*this, kPropertyKeys, key); }
 
 std::vector<std::shared_ptr<Window>> OpenWindows() { return OpenList(); }
 

@@ -30,15 +30,11 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   // Window.Constructor: builds and opens the window.
   void Construct();
 
+  // A position the window system cannot hold is set to the nearest one it can, and read back so.
   std::int32_t Top() const;
   void SetTop(std::int32_t top);
   std::int32_t Left() const;
   void SetLeft(std::int32_t left);
-  std::int32_t Width() const;
-  std::int32_t Height() const;  // the content area, without the menu bar
-  String Title() const;
-  std::int32_t Frame() const { return frame_; }
-  bool IsOpen() const { return open_; }
 
   void Show();
   void Close();
@@ -78,8 +74,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   }
   const std::vector<std::shared_ptr<Control>>& Controls() const { return controls_; }
 
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override;
-  void SetProperty(std::string_view key, const PropertyValue& value) override;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
   QWidget* ContentWidget() const;  // where controls stand
   QWidget* TopLevelWidget() const;
@@ -92,6 +87,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
 
  private:
   friend class WindowWidget;
+  static const PropertyKey<Window> kPropertyKeys[];
   void HandleCloseRequest();
   void ReleaseWidget();
   void ApplyFrameFlags();

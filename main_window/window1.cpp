@@ -1,9 +1,9 @@
 #include "main_window/window1.h"
 
-#include "app/menu_bar1.h"
 #include "framework/clipboard.h"
 #include "framework/runtime.h"
 #include "main_window/text_cleaning.h"
+#include "menu_bar/menu_bar1.h"
 #include "preferences/pref_module.h"
 
 namespace {
@@ -31,9 +31,6 @@ PropertyList Common(std::int32_t left, std::int32_t top, std::int32_t width, std
 PropertyList& Locks(PropertyList& list, bool left, bool top, bool right) {
   return list.Bool("LockLeft", left).Bool("LockTop", top).Bool("LockRight", right).Bool("LockBottom", false);
 }
-
-// Every control's text unit is the default one, which no property list carries.
-void DefaultTextUnit(RectControl& control) { control.SetTextUnit(0); }
 // clang-format on
 }  // namespace
 
@@ -94,7 +91,7 @@ void Window1::CreateControls0() {
     Locks(list, false, false, false)
         .Text("Caption", caption).Text("TextFont", U"System").Bool("Bold", true)
         .Bool("TabStop", true).Bool("Default", false).Bool("Cancel", false).Int("ButtonStyle", 0);
-    BuildControl<PushButton>(FromLatin1(name), list, DefaultTextUnit)->Action =
+    BuildControl<PushButton>(FromLatin1(name), list)->Action =
         Delegate(record, FromLatin1(name) + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
   };
   auto label = [&](const char* name, std::int32_t top, std::int32_t height, std::int32_t tabIndex, const String& text,
@@ -104,7 +101,7 @@ void Window1::CreateControls0() {
         .Text("Text", text).Text("TextFont", font).Bool("Bold", bold).Int("TextAlign", 1)
         .Bool("Multiline", multiline).Bool("Selectable", false).Bool("Transparent", false)
         .Colour("TextColor", 0x000000).Bool("TabStop", false);
-    BuildControl<Label>(FromLatin1(name), list, DefaultTextUnit);
+    BuildControl<Label>(FromLatin1(name), list);
   };
 
   {
@@ -116,7 +113,7 @@ void Window1::CreateControls0() {
         .Bool("ReadOnly", false).Int("LimitText", 0).Bool("AcceptTabs", false).Int("Alignment", 0)
         .Colour("TextColor", 0x000000).Colour("BackColor", 0xFFFFFF)
         .Text("Text", U"").Text("Format", U"").Text("Mask", U"");
-    BuildControl<TextArea>(U"EditField1", list, [](TextArea& c) { c.SetLineSpacing(1.0); c.SetTextUnit(0); });
+    BuildControl<TextArea>(U"EditField1", list);
   }
   //     name           left  tab  caption      handler
   button("Zendle1",     20,   1,   U"Simple",   &Window1::Zendle1_Action);
@@ -128,7 +125,7 @@ void Window1::CreateControls0() {
     Locks(list, false, false, false)
         .Text("Caption", U"Auto Clear").Text("TextFont", U"System").Bool("Bold", true)
         .Bool("TabStop", true).Bool("Value", false).Int("State", 0);
-    BuildControl<CheckBox>(U"AutoClear", list, DefaultTextUnit);
+    BuildControl<CheckBox>(U"AutoClear", list);
   }
   label("StaticText2",  364,  61,     5,   kHelpText2,  U"Helvetica Neue", true,  true,      false);
   label("Label1",       432,  20,     6,   kIconCredit, U"System",         false, false,     true);

@@ -1,7 +1,6 @@
 #pragma once
 
-// What the controls of the update check's windows share in their design: the common rows of their
-// property lists.
+// What the controls of the update check's windows share: the common part of their property lists.
 
 #include <cstdint>
 

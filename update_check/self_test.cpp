@@ -1,6 +1,6 @@
 #include "update_check/self_test.h"
 
-#include "app/app.h"
+#include "framework/application.h"
 #include "update_check/control_design.h"
 #include "update_check/update_window.h"
 
@@ -49,7 +49,6 @@ void selfTest::CreateControls() { CreateControls0(); }
 
 void selfTest::CreateControls0() {
   const auto& record = Record();
-  const auto textUnit = [](RectControl& c) { c.SetTextUnit(0); };
   auto label = [&](const String& name, std::int32_t left, std::int32_t width, std::int32_t tabIndex, const String& text,
                    std::int32_t align) {
     PropertyList list = PlacedControl(left, 20, width, 20, tabIndex);
@@ -61,7 +60,7 @@ void selfTest::CreateControls0() {
         .Bool("Selectable", false)
         .Bool("Transparent", false)
         .Colour("TextColor", 0x000000);
-    return BuildControl<Label>(name, list, textUnit);
+    return BuildControl<Label>(name, list);
   };
 
   label(U"Label1", 33, 61, 0, U"Version:", 0);
@@ -69,11 +68,11 @@ void selfTest::CreateControls0() {
       Delegate(record, U"Label2_Open", U"( Label )", [this](Label& sender) { Label2_Open(sender); });
 
   PropertyList list = PlacedControl(28, 61, 157, 21, 2);
-  BuildControl<PushButton>(U"PushButton1", ButtonRows(list, U"Check for Updates", true, true, false), textUnit)->Action =
+  BuildControl<PushButton>(U"PushButton1", ButtonRows(list, U"Check for Updates", true, true, false))->Action =
       Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
 }
 
-void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(App()).LongVersion()); }
+void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(GetAppObject()).LongVersion()); }
 
 void selfTest::PushButton1_Action(PushButton&) { NotNil(::updateWindow()).Show(); }
 

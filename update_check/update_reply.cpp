@@ -1,16 +1,14 @@
-// The pure part of the update check: reading the reply's text. Kept apart from the window so that
-// it can be tested and fuzzed on its own.
-#include "update_check/update_window.h"
+#include "update_check/update_reply.h"
 
-String updateWindow::startTag(const String& tagName) { return U"<" + tagName + U">"; }
+String StartTag(const String& tagName) { return U"<" + tagName + U">"; }
 
-String updateWindow::endTag(const String& tagName) { return U"</" + tagName + U">"; }
+String EndTag(const String& tagName) { return U"</" + tagName + U">"; }
 
-String updateWindow::returnValue(const String& source, const String& tag) {
-  const std::int64_t p = InStr(source, startTag(tag));
+String TagValue(const String& source, const String& tag) {
+  const std::int64_t p = InStr(source, StartTag(tag));
   if (p == 0) return U"";
-  const std::int64_t s = p + Len(startTag(tag));
-  const std::int64_t e = InStr(s, source, endTag(tag));
+  const std::int64_t s = p + Len(StartTag(tag));
+  const std::int64_t e = InStr(s, source, EndTag(tag));
   if (e == 0) return U"";
   return Mid(source, s, e - s);
 }

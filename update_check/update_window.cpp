@@ -1,11 +1,11 @@
 #include "update_check/update_window.h"
 
-#include "app/app.h"
+#include "addresses/addresses.h"
+#include "framework/application.h"
 #include "framework/message_dialog.h"
 #include "framework/msg_box.h"
 #include "framework/show_url.h"
 #include "main_window/window1.h"
-#include "update_check/addresses.h"
 #include "update_check/control_design.h"
 #include "update_check/self_test.h"
 
@@ -88,10 +88,7 @@ void updateWindow::CreateControls0() {
       .Bool("Transparent", false)
       .Text("DataField", U"")
       .Text("DataSource", U"");
-  BuildControl<Label>(U"Label1", label, [](Label& c) {
-    c.SetTextUnit(0);
-    c.SetTextSize(12);
-  });
+  BuildControl<Label>(U"Label1", label, [](Label& c) { c.SetTextSize(12); });
 
   PropertyList bar = Placed(20, 46, 260, 12, 1);
   BuildControl<ProgressBar>(U"ProgressBar1", bar.Int("Maximum", 100).Int("Value", 0));
@@ -107,7 +104,7 @@ void updateWindow::CreateControls0() {
 
   PropertyList button = Placed(208, 80, 72, 20, 3);
   ButtonRows(button.Bool("Italic", false).Bool("Underline", false), U"Cancel", false, true, true);
-  BuildControl<PushButton>(U"PushButton1", button, [](PushButton& c) { c.SetTextUnit(0); })->Action =
+  BuildControl<PushButton>(U"PushButton1", button)->Action =
       Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
 }
 
@@ -131,7 +128,7 @@ void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std
   const bool free = SameText(returnValue(content, U"Free"), U"Yes");
   NotNil(ProgressBar1()).SetVisible(false);
 
-  const auto& app = NotNil(App());
+  const auto& app = NotNil(GetAppObject());
   if (IsCurrentVersion(version, app.MajorVersion(), app.MinorVersion(), app.BugVersion())) {
     NotNil(Label1()).SetText(U"This version is current.");
     NotNil(Label1()).Refresh(true);
@@ -156,7 +153,8 @@ void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
 void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
   MessageDialog offer;
   offer.Title = U"New version available!";
-  offer.Message = U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(App()).ShortVersion() + U".) ";
+  offer.Message =
+      U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(GetAppObject()).ShortVersion() + U".) ";
   if (free) {
     offer.Message +=
         String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";
@@ -168,7 +166,7 @@ void updateWindow::askUpgrade(const String& version, const String& description, 
   offer.CancelButton->Visible = true;
   offer.AlternateActionButton->Caption = U"Go to Website";
   offer.AlternateActionButton->Visible = true;
-  offer.Icon = 3;
+  offer.Icon = MessageDialog::kQuestion;
 
   const auto pressed = offer.ShowModal();
   if (pressed == offer.CancelButton) {

@@ -7,6 +7,7 @@
 #include "framework/progress_bar.h"
 #include "framework/push_button.h"
 #include "framework/window.h"
+#include "update_check/update_reply.h"
 
 // The class of the update window's socket control: it carries the control and no logic of the check.
 class updateWindowhp final : public HTTPSocket {
@@ -32,11 +33,10 @@ class updateWindow final : public Window {
   void hp_Error(HTTPSocket& sender, std::int32_t code);
   void PushButton1_Action(PushButton& sender);
 
-  // Reading the update file: the value of a tag is the text between its first start tag and the
-  // first end tag after that; empty when there is no such pair.
-  static String startTag(const String& tagName);
-  static String endTag(const String& tagName);
-  static String returnValue(const String& source, const String& tag);
+  // Reading the update file, by the names the class records list.
+  static String startTag(const String& tagName) { return StartTag(tagName); }
+  static String endTag(const String& tagName) { return EndTag(tagName); }
+  static String returnValue(const String& source, const String& tag) { return TagValue(source, tag); }
 
   // The upgrade offer, and what its buttons do.
   void askUpgrade(const String& version, const String& description, const String& url, bool free);
@@ -52,10 +52,6 @@ class updateWindow final : public Window {
  private:
   void CreateControls0();
 };
-
-// Whether the published version's first three fields equal the running version's numbers; a
-// missing field reads as 0, later fields are ignored, and lower counts as different as higher does.
-bool IsCurrentVersion(const String& version, std::int32_t major, std::int32_t minor, std::int32_t bug);
 
 // The implicit instance: the open update window, or a new one built and opened (which sends the request).
 std::shared_ptr<class updateWindow> updateWindow();

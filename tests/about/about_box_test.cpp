@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 #include <QUrl>
@@ -62,6 +64,17 @@ TEST_F(AboutBoxTest, linksAndReturnHandFixedAddresses_modeless_aboutAgainRaisesT
   ASSERT_NE(fresh, nullptr);
   EXPECT_NE(fresh, box);
   EXPECT_EQ(fresh->StaticText4()->Text(), NotNil(App()).LongVersion());
+}
+
+// The credits are five lines, and none is wider than its label, so none wraps onto a second line.
+TEST_F(AboutBoxTest, everyCreditLineFitsOnOneLine) {
+  EXPECT_TRUE(NotNil(App()).HandleMenuCommand(U"EditAbout"));
+  auto* credits = qobject_cast<QLabel*>(NotNil(NotNil(OpenInstance<Box>()).StaticText2()).Widget());
+  ASSERT_NE(credits, nullptr);
+  const QStringList lines = credits->text().split('\n');
+  EXPECT_EQ(lines.size(), 5);
+  const QFontMetrics metrics(credits->font());
+  for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), credits->contentsRect().width()) << line.toStdString();
 }
 
 #include "about_box_test.moc"

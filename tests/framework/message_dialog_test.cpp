@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <utility>
 
 #include "framework/msg_box.h"
 #include "framework/plain_text_box.h"
@@ -75,4 +76,18 @@ TEST(MessageDialog, anyTextShowsAsPlainCharactersWithinTheScreen) {
   MsgBox(U"<b>not bold</b>");
   EXPECT_TRUE(shown.allPlain);
   EXPECT_EQ(shown.texts, QStringList{QStringLiteral("<b>not bold</b>")});
+}
+
+TEST(MessageDialog, aLongRunOfCombiningMarksIsCutWithAnEllipsis) {
+  const String most(kMostMarksInARun, U'\u0301');
+  // Marks of the three kinds: non-spacing, spacing, enclosing.
+  String mixed;
+  while (mixed.size() < 2 * kMostMarksInARun) mixed += U"\u0301\u0903\u20DD";
+  const std::pair<String, String> cases[] = {
+      {U"a" + most + U"b" + most, U"a" + most + U"b" + most},
+      {U"a" + String(32000, U'\u0301') + U" b\u0301", U"a" + most + U"\u2026 b\u0301"},
+      {U"x" + mixed + U"y" + mixed, U"x" + mixed.substr(0, kMostMarksInARun) + U"\u2026y" + mixed.substr(0, kMostMarksInARun) + U"\u2026"},
+      {most + U"\u0301\r\n", most + U"\u2026\n"},
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(ShownText(text), ToQString(shown)) << text.size();
 }

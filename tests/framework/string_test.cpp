@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 TEST(String, nthFieldValAndToInt32AtTheEdges) {
   EXPECT_EQ(NthField(U"100", U",", 2), U"");
@@ -17,6 +18,20 @@ TEST(String, nthFieldValAndToInt32AtTheEdges) {
   EXPECT_EQ(Val(U"0x10"), 0.0) << "no hexadecimal";
   EXPECT_EQ(Val(U"inf"), 0.0);
   EXPECT_EQ(Val(U"1" + String(400, U'0')), std::numeric_limits<double>::infinity());
+  // Beyond a double's range a number is infinite when too large, and 0 when too small.
+  const std::pair<String, double> outOfRange[] = {
+      {U"1e400", std::numeric_limits<double>::infinity()},
+      {U"-1e400", -std::numeric_limits<double>::infinity()},
+      {U"1e-400", 0.0},
+      {U"-1e-400", 0.0},
+      {U"+1e-99999999999999999999999", 0.0},
+      {U"0.00001e+1e-400", 0.0001},
+      {U"0." + String(400, U'0') + U"1", 0.0},
+      {U"0." + String(400, U'0') + U"1e+800", std::numeric_limits<double>::infinity()},
+      {U"1" + String(400, U'0') + U"e-800", 0.0},
+      {U"1" + String(400, U'0') + U"e-50", std::numeric_limits<double>::infinity()},
+  };
+  for (const auto& [text, value] : outOfRange) EXPECT_EQ(Val(text), value) << ToUtf8(text);
 
   EXPECT_EQ(ToInt32(std::numeric_limits<double>::infinity()), std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(ToInt32(-999999999999.0), std::numeric_limits<std::int32_t>::min());

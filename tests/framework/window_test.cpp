@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
+#include <limits>
 #include <thread>
+#include <tuple>
 
 #include "framework/push_button.h"
 #include "framework/text_area.h"
@@ -93,7 +95,7 @@ TEST_F(WindowTest, windowMembersOffTheMainThreadRaise) {
     EXPECT_THROW(ProbeWindow{}, ThreadAccessingUIException);
   });
   worker.join();
-  EXPECT_TRUE(w->IsOpen());
+  EXPECT_EQ(OpenInstance<ProbeWindow>(), w);
 }
 
 TEST_F(WindowTest, returnPressesTheDefaultButtonAndEscapeTheCancelButton) {
@@ -126,4 +128,23 @@ TEST_F(WindowTest, aButtonHandlerThatClosesItsWindowKeepsItUntilItReturns) {
   QTest::mouseClick(button->Widget(), Qt::LeftButton);
   EXPECT_TRUE(raised);
   EXPECT_EQ(OpenInstance<ProbeWindow>(), nullptr);
+}
+
+TEST_F(WindowTest, aPositionIsKeptAsSetUnlessTheWindowSystemCannotHoldIt) {
+  constexpr auto kMost = std::numeric_limits<std::int32_t>::max();
+  constexpr auto kLeast = std::numeric_limits<std::int32_t>::min();
+  const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t> cases[] = {
+      // set top, left; read back top, left
+      {-22, 1300, -22, 1300},
+      {32767, -32768, 32767, -32768},
+      {kMost, kLeast, 32767, -32768},
+      {kLeast, kMost - 1, -32768, 32767},
+  };
+  auto window = Probe();
+  for (const auto& [top, left, readTop, readLeft] : cases) {
+    window->SetTop(top);
+    window->SetLeft(left);
+    EXPECT_EQ(window->Top(), readTop) << top;
+    EXPECT_EQ(window->Left(), readLeft) << left;
+  }
 }

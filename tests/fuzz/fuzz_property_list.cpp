@@ -9,14 +9,14 @@
 namespace {
 class Target final : public PropertyTarget {
  public:
-  std::optional<PropertyKind> PropertyKindOf(std::string_view key) const override {
-    if (key == "B") return PropertyKind::Boolean;
-    if (key == "C") return PropertyKind::Color;
-    if (key == "I") return PropertyKind::Integer;
-    if (key == "T") return PropertyKind::Text;
+  std::optional<PropertySetter> PropertySetterFor(std::string_view key) override {
+    const auto keep = [this](const PropertyValue& value) { last = value; };
+    if (key == "B") return PropertySetter{PropertyKind::Boolean, keep};
+    if (key == "C") return PropertySetter{PropertyKind::Color, keep};
+    if (key == "I") return PropertySetter{PropertyKind::Integer, keep};
+    if (key == "T") return PropertySetter{PropertyKind::Text, keep};
     return std::nullopt;
   }
-  void SetProperty(std::string_view, const PropertyValue& value) override { last = value; }
   PropertyValue last;
 };
 }  // namespace

@@ -29,8 +29,7 @@ TEST_F(Window1Test, aFixedSizeWindowWithTheHelpTextsWordForWord) {
             U"field when the \"Zendle\" button is clicked.");
   QWidget* top = w->TopLevelWidget();
   top->resize(600, 700);
-  EXPECT_EQ(w->Width(), 450);
-  EXPECT_EQ(w->Height(), 472);
+  EXPECT_EQ(w->ContentWidget()->size(), QSize(450, 472));
 }
 
 TEST_F(Window1Test, tabVisitsTheFieldSimpleClearAutoClearComplexAndSkipsLabels) {

@@ -1,5 +1,6 @@
 // The real start-up against a prepared directives file, and the rewrite when the main window closes.
 #include <QFile>
+#include <string>
 
 #include "main_window/window1.h"
 #include "tests/support/program_fixture.h"
@@ -23,4 +24,23 @@ TEST_F(SavedPosition, mainWindowOpensThereAndClosingRewritesTheFile) {
   QFile file(config_->Path() + "/rozovozu.txt");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), "#Window1Position -22,1300\n");
+}
+
+struct OutOfRangePosition : ProgramFixture {
+  void BeforeStartup() override {
+    QFile file(config_->Path() + "/rozovozu.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#Window1Position 99999999999999999999,-1e309\n");
+  }
+};
+
+TEST_F(OutOfRangePosition, isPlacedAtTheWindowSystemsBoundsAndSavedAsPlaced) {
+  auto window = Window1();
+  const std::int32_t top = window->Top(), left = window->Left();
+  EXPECT_EQ(top, 32767);
+  EXPECT_LE(left, -32700) << "the window system's least left, less the frame it may keep on screen";
+  window->Close();
+  QFile file(config_->Path() + "/rozovozu.txt");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), "#Window1Position " + std::to_string(top) + "," + std::to_string(left) + "\n");
 }

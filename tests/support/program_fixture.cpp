@@ -1,7 +1,6 @@
 #include "tests/support/program_fixture.h"
 
 #include "app/startup.h"
-#include "framework/runtime.h"
 #include "framework/window.h"
 #include "preferences/pref_module.h"
 
@@ -10,11 +9,7 @@ void ProgramFixture::SetUp() {
   prefModule::Window1Top = 0;
   prefModule::Window1Left = 0;
   BeforeStartup();
-  RuntimeInit(0, nullptr);
-  initialize();
-  RuntimeSetExceptionHelper(&CallFunctionWithExceptionHandling);
-  EarlyStartup();
-  RunFrameworkInitialization(&LateStartup);
+  StartProgram(0, nullptr);
   testing_support::ProcessEvents();
 }
 
@@ -23,7 +18,6 @@ void ProgramFixture::TearDown() {
   auto windows = OpenWindows();
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->Close();
   testing_support::ProcessEvents();
-  finalize();
-  RuntimeExit();
+  StopProgram();
   config_.reset();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "addresses/addresses.h"
 #include "app/app.h"
 #include "framework/qt_text.h"
 #include "tests/support/local_http_server.h"
 #include "tests/support/program_fixture.h"
-#include "update_check/addresses.h"
 #include "update_check/self_test.h"
 #include "update_check/update_window.h"
 

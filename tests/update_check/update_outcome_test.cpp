@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "tests/update_check/update_check_fixture.h"
+#include "update_check_fixture.h"
 
 // Catches every address the program hands to the browser.
 class UrlCatcher final : public QObject {
@@ -42,7 +42,7 @@ class UpdateOutcomeTest : public UpdateCheckTest {
     server.ReplyWith("HTTP/1.0 200 OK\r\n\r\n" + body);
     window = OpenUpdateWindow();
     CheckNow();
-    return testing_support::WaitUntil([&] { return !window->IsOpen(); });
+    return testing_support::WaitUntil([] { return OpenInstance<class updateWindow>() == nullptr; });
   }
   static bool PanelOpen() { return OpenInstance<class selfTest>() != nullptr; }
 
@@ -102,7 +102,7 @@ TEST_F(UpdateOutcomeTest, goToWebsiteOpensTheSiteAndLeavesTheWindowOpen) {
   window = OpenUpdateWindow();
   ASSERT_TRUE(testing_support::WaitUntil([&] { return !urls.urls.isEmpty(); }));
   EXPECT_EQ(urls.urls, QStringList{ToQString(kProductWebSite)});
-  EXPECT_TRUE(window->IsOpen());
+  EXPECT_EQ(OpenInstance<class updateWindow>(), window);
 }
 
 #include "update_outcome_test.moc"

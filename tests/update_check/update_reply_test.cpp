@@ -1,8 +1,8 @@
+#include "update_check/update_reply.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
-
-#include "update_check/update_window.h"
 
 TEST(UpdateReply, aTagValueIsTheTextUpToTheFirstEndTagAfterTheFirstStartTag) {
   const std::pair<String, String> cases[] = {
@@ -13,7 +13,7 @@ TEST(UpdateReply, aTagValueIsTheTextUpToTheFirstEndTagAfterTheFirstStartTag) {
       {U"<a>v</a>", U""},                                                       // letter case matches exactly
       {U"<A>\u00E9 \U0001F600\r\n &amp;</A>", U"\u00E9 \U0001F600\r\n &amp;"},  // verbatim, counted in characters
   };
-  for (const auto& [source, value] : cases) EXPECT_EQ(updateWindow::returnValue(source, U"A"), value) << ToUtf8(source);
+  for (const auto& [source, value] : cases) EXPECT_EQ(TagValue(source, U"A"), value) << ToUtf8(source);
 }
 
 TEST(UpdateReply, versionsCompareFieldByFieldAsNumbersForEquality) {

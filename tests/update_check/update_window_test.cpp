@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "main_window/window1.h"
-#include "tests/update_check/update_check_fixture.h"
+#include "update_check_fixture.h"
 
 class EventSpy final : public QObject {
  public:

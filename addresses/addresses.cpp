@@ -1,4 +1,4 @@
-#include "update_check/addresses.h"
+#include "addresses/addresses.h"
 
 namespace {
 String& TestURL() {

@@ -1,4 +1,4 @@
-#include "app/menu_bar1.h"
+#include "menu_bar/menu_bar1.h"
 
 namespace {
 std::shared_ptr<class MenuBar1>& ImplicitSlot() {
