@@ -5,12 +5,14 @@
 
 #include "framework/qt_text.h"
 #include "framework/runtime.h"
+#include "framework/text_area.h"
 
 void Clipboard::SetText(const String& text) {
   RequireMainThread();
-  String shared = text;
-  for (auto& c : shared) {
-    if (c == U'\r') c = U'\n';
-  }
-  QGuiApplication::clipboard()->setText(ToQString(shared));
+  QGuiApplication::clipboard()->setText(ToQtLines(text));
+}
+
+void Clipboard::SetText(TextArea& field) {
+  RequireMainThread();
+  QGuiApplication::clipboard()->setText(field.TakeQtText());
 }

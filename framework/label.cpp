@@ -44,22 +44,9 @@ QWidget* Label::CreateWidget(QWidget* parent) {
   return label;
 }
 
-String Label::Text() const {
-  // Line breaks are CR inside the program.
-  String text = FromQString(static_cast<QLabel&>(LiveWidget()).text());
-  for (auto& c : text) {
-    if (c == U'\n') c = U'\r';
-  }
-  return text;
-}
+String Label::Text() const { return FromQtLines(static_cast<QLabel&>(LiveWidget()).text()); }
 
-void Label::SetText(const String& text) {
-  String shown = text;
-  for (auto& c : shown) {
-    if (c == U'\r') c = U'\n';
-  }
-  static_cast<QLabel&>(LiveWidget()).setText(ToQString(shown));
-}
+void Label::SetText(const String& text) { static_cast<QLabel&>(LiveWidget()).setText(ToQtLines(text)); }
 
 void Label::WindowOpening() {
   if (Open) Dispatch([&] { Open(*this); });

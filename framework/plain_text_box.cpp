@@ -19,21 +19,17 @@ bool IsCombiningMark(char32_t c) {
 QString ShownText(const String& text) {
   String shown;
   std::size_t marksInRun = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (shown.size() >= kMostShownCharacters) return ToQString(shown + U"\u2026");
-    const char32_t c = text[i];
+  for (const char32_t c : text) {
+    if (shown.size() >= kMostShownCharacters) return ToQtLines(shown + U"\u2026");
     if (!IsCombiningMark(c)) {
       marksInRun = 0;
     } else if (++marksInRun > kMostMarksInARun) {
       if (marksInRun == kMostMarksInARun + 1) shown += U'\u2026';
       continue;
     }
-    if (c != U'\r')
-      shown += c;
-    else if (i + 1 >= text.size() || text[i + 1] != U'\n')
-      shown += U'\n';
+    shown += c;
   }
-  return ToQString(shown);
+  return ToQtLines(shown);
 }
 
 namespace {

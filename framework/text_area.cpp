@@ -1,33 +1,26 @@
 #include "framework/text_area.h"
 
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextBlock>
+#include <optional>
+#include <utility>
 
 #include "framework/qt_text.h"
 
 namespace {
 class TextAreaWidget final : public QPlainTextEdit {
  public:
-  using QPlainTextEdit::QPlainTextEdit;
-
- protected:
-  // Pasted text arrives as plain text with the field's own line breaks, whatever the source used.
-  void insertFromMimeData(const QMimeData* source) override {
-    if (!source || !source->hasText()) return;
-    String text = ToProgramLineBreaks(FromQString(source->text()));
-    for (auto& c : text) {
-      if (c == U'\r') c = U'\n';
-    }
-    textCursor().insertText(ToQString(text));
-    ensureCursorVisible();
+  explicit TextAreaWidget(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { handedOver.reset(); });
   }
+
+  // What SetText last gave Qt, while the document still holds exactly that.
+  std::optional<QString> handedOver;
 };
 
 TextAreaWidget& Edit(QWidget& w) { return static_cast<TextAreaWidget&>(w); }
+}  // namespace
 
-const PropertyKey<TextArea> kKeys[] = {
+const PropertyKey<TextArea> TextArea::kPropertyKeys[] = {
     {"Text", PropertyKind::Text, [](TextArea& t, const PropertyValue& v) { t.SetText(std::get<String>(v)); }},
     {"ReadOnly", PropertyKind::Boolean,
      [](TextArea& t, const PropertyValue& v) {
@@ -35,7 +28,7 @@ const PropertyKey<TextArea> kKeys[] = {
      }},
     {"ScrollbarVertical", PropertyKind::Boolean,
      [](TextArea& t, const PropertyValue& v) {
-       if (auto* w = t.Widget()) Edit(*w).setVerticalScrollBarPolicy(std::get<bool>(v) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+       if (auto* w = t.Widget()) Edit(*w).setVerticalScrollBarPolicy(std::get<bool>(v) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
      }},
     {"ScrollbarHorizontal", PropertyKind::Boolean,
      [](TextArea& t, const PropertyValue& v) {
@@ -52,32 +45,20 @@ const PropertyKey<TextArea> kKeys[] = {
      [](TextArea& t, const PropertyValue& v) {
        if (auto* w = t.Widget()) Edit(*w).setFrameShape(std::get<bool>(v) ? QFrame::StyledPanel : QFrame::NoFrame);
      }},
-    {"HideSelection", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // Qt hides it when inactive
-    {"Multiline", PropertyKind::Boolean, IgnoreProperty<TextArea>},      // always multi-line
-    {"Styled", PropertyKind::Boolean, IgnoreProperty<TextArea>},         // always plain text
+    {"HideSelection", PropertyKind::Boolean, StoreProperty<&TextArea::hideSelection_, &TextArea::ApplyColours>},
+    {"TextColor", PropertyKind::Color, StoreProperty<&TextArea::textColor_, &TextArea::ApplyColours>},
+    {"BackColor", PropertyKind::Color, StoreProperty<&TextArea::backColor_, &TextArea::ApplyColours>},
+    {"Multiline", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // always multi-line
+    {"Styled", PropertyKind::Boolean, IgnoreProperty<TextArea>},     // always plain text
     {"UseFocusRing", PropertyKind::Boolean, IgnoreProperty<TextArea>},
     {"Spellcheck", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // no spell checker on Linux
     {"LimitText", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: no limit
     {"Alignment", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: the default, left
-    {"TextColor", PropertyKind::Color, IgnoreProperty<TextArea>},     // black on white is the default
-    {"BackColor", PropertyKind::Color, IgnoreProperty<TextArea>},
     {"Format", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"Mask", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"DataField", PropertyKind::Text, IgnoreProperty<TextArea>},
     {"DataSource", PropertyKind::Text, IgnoreProperty<TextArea>},
 };
-}  // namespace
-
-String ToProgramLineBreaks(const String& text) {
-  String out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char32_t c = text[i];
-    if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') ++i;
-    out.push_back(c == U'\n' ? U'\r' : c);
-  }
-  return out;
-}
 
 const ClassRecord& TextArea::ClassInfo() {
   static const ClassRecord record{U"TextArea", &RectControl::ClassInfo(), {}, {}};
@@ -91,22 +72,38 @@ QWidget* TextArea::CreateWidget(QWidget* parent) {
   return edit;
 }
 
-String TextArea::Text() const {
-  // toRawText keeps every character (toPlainText would turn no-break spaces into blanks);
-  // blocks are separated by U+2029, which is the field's line break.
-  String text = FromQString(Edit(LiveWidget()).document()->toRawText());
-  for (auto& c : text) {
-    if (c == U'\u2029') c = U'\r';
-  }
-  return text;
+// toRawText keeps every character (toPlainText would turn no-break spaces into blanks); blocks
+// are separated by U+2029, and Shift+Enter puts U+2028 inside a block: both are line breaks.
+String TextArea::Text() const { return FromQtLines(Edit(LiveWidget()).document()->toRawText()); }
+
+// The document turns every line break of the text it is given into a block of its own and keeps
+// every other character, so a read gives back this text.
+void TextArea::SetText(const String& text) {
+  auto& edit = Edit(LiveWidget());
+  QString shown = ToQtLines(text);
+  edit.setPlainText(shown);
+  edit.handedOver = std::move(shown);
 }
 
-void TextArea::SetText(const String& text) {
-  String shown = text;
-  for (auto& c : shown) {
-    if (c == U'\r') c = U'\n';
+QString TextArea::TakeQtText() {
+  auto& edit = Edit(LiveWidget());
+  if (!edit.handedOver) return ToQtLines(Text());
+  return *std::exchange(edit.handedOver, std::nullopt);
+}
+
+// A hidden selection is drawn in the field's own colours while it has no focus (Qt paints an
+// unfocused field's selection from the palette's inactive group).
+void TextArea::ApplyColours() {
+  auto& edit = LiveWidget();
+  QPalette palette = edit.palette();
+  const QColor text(textColor_.red, textColor_.green, textColor_.blue), back(backColor_.red, backColor_.green, backColor_.blue);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Base, back);
+  if (hideSelection_) {
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, back);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, text);
   }
-  Edit(LiveWidget()).setPlainText(ToQString(shown));
+  edit.setPalette(palette);
 }
 
 bool TextArea::CanUndo() const { return Edit(LiveWidget()).document()->isUndoAvailable(); }
@@ -119,5 +116,5 @@ void TextArea::DeleteSelection() { Edit(LiveWidget()).textCursor().removeSelecte
 void TextArea::SelectAll() { Edit(LiveWidget()).selectAll(); }
 
 std::optional<PropertySetter> TextArea::PropertySetterFor(std::string_view key) {
-  return FindPropertySetter<RectControl>(*this, kKeys, key);
+  return FindPropertySetter<RectControl>(*this, kPropertyKeys, key);
 }

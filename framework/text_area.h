@@ -2,8 +2,11 @@
 
 #include "framework/control.h"
 
-// A multi-line plain-text field. Its one line break is CR (13): pasted CR LF, LF and CR all
-// become it, and Text gives every other character exactly as it stands (no-break spaces too).
+class QString;
+
+// A multi-line plain-text field. Its one line break is CR (13): every character it shows as a line
+// break (pasted CR LF, LF, CR, U+2028 from Shift+Enter, U+2029) reads back as CR, and Text gives
+// every other character exactly as it stands (no-break spaces too).
 class TextArea : public RectControl {
  public:
   static const ClassRecord& ClassInfo();
@@ -24,9 +27,19 @@ class TextArea : public RectControl {
 
   std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
+  // Framework-internal: the text with Qt's line breaks. Right after SetText it is the text Qt was
+  // given, handed over once without reading the field back; that is exactly what a read gives.
+  QString TakeQtText();
+
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
-};
 
-// Turns CR LF, LF and CR into the program's one line break, CR.
-String ToProgramLineBreaks(const String& text);
+ private:
+  static const PropertyKey<TextArea> kPropertyKeys[];
+  void ApplyColours();
+
+  // The field's own colours, kept whatever the desktop's theme; a hidden selection is not shown
+  // while the field has no focus.
+  Color textColor_{0, 0, 0}, backColor_{255, 255, 255};
+  bool hideSelection_ = false;
+};

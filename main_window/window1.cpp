@@ -130,10 +130,9 @@ namespace {
 // clipboard (every press, changed or not), and empty the field when Auto Clear is checked now.
 void CleanField(class Window1& window, String (*clean)(String)) {
   Clipboard clipboard;
-  const String cleaned = clean(NotNil(window.EditField1()).Text());
-  NotNil(window.EditField1()).SetText(cleaned);
+  NotNil(window.EditField1()).SetText(clean(NotNil(window.EditField1()).Text()));
   NotNil(window.EditField1()).Refresh(true);
-  clipboard.SetText(NotNil(window.EditField1()).Text());
+  clipboard.SetText(NotNil(window.EditField1()));
   if (NotNil(window.AutoClear()).Value()) NotNil(window.EditField1()).SetText(U"");
 }
 }  // namespace

@@ -155,8 +155,8 @@ void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
 void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
   MessageDialog offer;
   offer.Title = U"New version available!";
-  offer.Message =
-      U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(GetAppObject()).ShortVersion() + U".) ";
+  offer.Message = U"Version " + Isolated(version) + U" is now available. " + U"(You are using version " +
+                  NotNil(GetAppObject()).ShortVersion() + U".) ";
   if (free) {
     offer.Message +=
         String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";

@@ -2,27 +2,25 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
+#include "framework/clipboard.h"
+#include "framework/qt_text.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
 using Window1Test = ProgramFixture;
 
 std::string ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+
+QPlainTextEdit& Edit(class Window1& w) { return *qobject_cast<QPlainTextEdit*>(w.EditField1()->Widget()); }
 }  // namespace
 
-TEST_F(Window1Test, aFixedSizeWindowWithTheHelpTextsWordForWord) {
+TEST_F(Window1Test, theWindowKeepsItsSizeWhenAskedToGrow) {
   auto w = Window1();
-  EXPECT_EQ(w->StaticText1()->Text(),
-            U"Paste text to be \"fixed\" into the field above and click on the \"Simple\" button to remove \">\" characters.  "
-            U"Click on the \"Complex\" button to remove additional undesired charaters.  The \"fixed\" text will be displayed "
-            U"and placed in the clipboard, ready for pasting into an email.");
-  EXPECT_EQ(w->StaticText2()->Text(),
-            U"Click on the \"Clear\" button to clear the text from the field.  Check the \"Auto Clear\" checkbox to clear the "
-            U"field when the \"Zendle\" button is clicked.");
-  QWidget* top = w->TopLevelWidget();
-  top->resize(600, 700);
+  w->TopLevelWidget()->resize(600, 700);
   EXPECT_EQ(w->ContentWidget()->size(), QSize(450, 472));
 }
 
@@ -38,15 +36,18 @@ TEST_F(Window1Test, tabVisitsTheFieldSimpleClearAutoClearComplexAndSkipsLabels) 
   }
 }
 
-TEST_F(Window1Test, everyPressReplacesTheClipboardWithLineFeeds_evenWhenNothingChanges) {
+TEST_F(Window1Test, eachButtonCleansItsOwnWayAndEveryPressReplacesTheClipboardWithLineFeeds) {
   auto w = Window1();
-  // Pasted line breaks of every kind become one; the clipboard gets line feeds.
-  QApplication::clipboard()->setText(QString::fromUtf8("> a\r\n> b\n> c\r\r\r\rd\u00A0e"));
+  // Pasted line breaks of every kind become one; the clipboard gets line feeds. Complex through
+  // the real clipboard is the end-to-end test's.
+  QApplication::clipboard()->setText(QString::fromUtf8("> a\r\n> b\n> c\r\r\r\rd  e.."));
   w->EditField1()->Paste();
-  EXPECT_EQ(w->EditField1()->Text(), U"> a\r> b\r> c\r\r\r\rd\u00A0e");
+  EXPECT_EQ(w->EditField1()->Text(), U"> a\r> b\r> c\r\r\r\rd  e..");
+  w->Zendle1()->Push();
+  EXPECT_EQ(w->EditField1()->Text(), U" a\r b\r c\r\r\r\rd  e..");
+  EXPECT_EQ(ClipboardText(), " a\n b\n c\n\n\n\nd  e..");
   w->Zendle2()->Push();
-  EXPECT_EQ(w->EditField1()->Text(), U" abc\r\rd\u00A0e");
-  EXPECT_EQ(ClipboardText(), " abc\n\nd\u00A0e");
+  EXPECT_EQ(w->EditField1()->Text(), U" abc\r\rd e.");
 
   for (auto button : {&Window1::Zendle1, &Window1::Zendle2}) {
     for (const String text : {U"", U"nothing to clean"}) {
@@ -75,4 +76,94 @@ TEST_F(Window1Test, clearEmptiesTheFieldOnly_autoClearIsReadAfterEachPress) {
     EXPECT_EQ(w->EditField1()->Text(), autoClear ? U"" : U"two three");
     EXPECT_EQ(ClipboardText(), "two three") << "the clipboard keeps the cleaned text";
   }
+}
+
+TEST_F(Window1Test, everyLineBreakTheFieldShowsIsACarriageReturn_noBreakSpacesStay) {
+  auto w = Window1();
+  w->TopLevelWidget()->activateWindow();
+  QPlainTextEdit& edit = Edit(*w);
+  edit.setFocus();
+  QTest::keyClicks(&edit, "a");
+  QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);  // a line break inside the paragraph
+  QTest::keyClicks(&edit, " b");
+  EXPECT_EQ(w->EditField1()->Text(), U"a\r b");
+  w->Zendle2()->Push();
+  EXPECT_EQ(w->EditField1()->Text(), U"ab") << "the line break goes with the blank after it";
+  EXPECT_EQ(ClipboardText(), "ab");
+
+  QApplication::clipboard()->setText(QString::fromUtf8("> a\u2028b\u2029c\r\nd\u00A0e"));
+  w->EditField1()->SetText(U"");
+  w->EditField1()->Paste();
+  EXPECT_EQ(w->EditField1()->Text(), U"> a\rb\rc\rd\u00A0e");
+  w->Zendle1()->Push();
+  EXPECT_EQ(ClipboardText(), " a\nb\nc\nd\u00A0e");
+}
+
+// A press hands the clipboard the text it gave the field instead of reading the field back; that
+// must be what a read gives, also where Qt's document changes characters.
+TEST_F(Window1Test, theClipboardGetsWhatTheFieldHolds_characterForCharacter) {
+  auto w = Window1();
+  const String nul(1, U'\0');
+  const String given = U"\uFEFF\u2028a\r\nb\nc\u2029d\uFDD0e\uFDD1f\u00A0g\U0001F600h" + String{0xD83D, 0xDE00, 0x110000} + nul + U"\r";
+  const String held = U"\uFEFF\ra\rb\rc\rd\re\rf\u00A0g\U0001F600h\uFFFD\uFFFD\uFFFD" + nul + U"\r";
+  const String shared = U"\uFEFF\na\nb\nc\nd\ne\nf\u00A0g\U0001F600h\uFFFD\uFFFD\uFFFD" + nul + U"\n";
+  Clipboard clipboard;
+  for (int round = 0; round < 2; ++round) {  // handed over, then read back
+    w->EditField1()->SetText(given);
+    if (round == 1) {
+      EXPECT_EQ(w->EditField1()->Text(), held);
+    }
+    clipboard.SetText(*w->EditField1());
+    EXPECT_EQ(FromQString(QApplication::clipboard()->text()), shared) << "round " << round;
+  }
+  w->EditField1()->SetText(given);
+  QTest::keyClicks(&Edit(*w), "x");
+  clipboard.SetText(*w->EditField1());
+  EXPECT_EQ(FromQString(QApplication::clipboard()->text()), U"x" + shared) << "the field was edited since";
+
+  w->EditField1()->SetText(U"\uFEFF> quoted");
+  w->Zendle1()->Push();
+  EXPECT_EQ(w->EditField1()->Text(), U"\uFEFF quoted") << "a leading byte order mark is a character too";
+}
+
+namespace {
+// The desktop's theme is dark from the start: white text on black, red selections.
+class DarkThemeTest : public ProgramFixture {
+ protected:
+  void BeforeStartup() override {
+    QPalette dark = light_;
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Highlight, Qt::red);
+    QApplication::setPalette(dark);
+  }
+  void TearDown() override {
+    ProgramFixture::TearDown();
+    QApplication::setPalette(light_);
+  }
+  const QPalette light_ = QApplication::palette();
+};
+}  // namespace
+
+TEST_F(DarkThemeTest, theFieldIsBlackOnWhite_hidesItsSelectionWithoutFocus_alwaysShowsItsScrollBar) {
+  auto w = Window1();
+  w->TopLevelWidget()->activateWindow();
+  QPlainTextEdit& edit = Edit(*w);
+  EXPECT_TRUE(edit.verticalScrollBar()->isVisible()) << "with nothing to scroll";
+
+  w->EditField1()->SetText(U"MMMM MMMM");
+  w->Zendle1()->Widget()->setFocus();
+  auto shown = [&] { return edit.viewport()->grab().toImage(); };
+  const QImage plain = shown();
+  EXPECT_EQ(plain.pixelColor(plain.width() - 5, plain.height() - 5), QColor(Qt::white));
+  int darkest = 255;
+  for (int y = 0; y < plain.height(); ++y)
+    for (int x = 0; x < plain.width(); ++x) darkest = std::min(darkest, qGray(plain.pixel(x, y)));
+  EXPECT_LT(darkest, 64) << "black text";
+
+  w->EditField1()->SelectAll();
+  EXPECT_EQ(shown(), plain) << "a selection without focus is not shown";
+  edit.setFocus();
+  edit.setCursorWidth(0);  // a blinking cursor would make the picture depend on timing
+  EXPECT_NE(shown(), plain) << "with focus it is";
 }
