@@ -9,11 +9,8 @@ const String kCredits = U"Developed by:\rMira Okafor\r\rLead tester:\rTomas Lind
 // Shown until the label opens and shows the running version.
 const String kVersionPlaceholder = U"2.0.0 Intel";
 
-const String kButtonSignature = U"( PushButton )";
-const String kLabelSignature = U"( Label )";
-
 // Shared by all seven controls: each sits on the window itself, enabled, visible, upright, unlocked.
-PropertyList Common(const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
+PropertyList Placed(const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
                     const String& font, bool bold) {
   PropertyList list;
   list.Text("Name", name)
@@ -92,45 +89,37 @@ void AboutBox::Layout() {
 
 void AboutBox::CreateControls() { CreateControls0(); }
 
+// clang-format off
 void AboutBox::CreateControls0() {
-  const auto& record = Record();
-  auto button = [&](const String& name, std::int32_t top, std::int32_t tabIndex, const String& caption, bool isDefault,
-                    void (AboutBox::*handler)(PushButton&)) {
-    PropertyList list = Common(name, 72, top, 120, 22, tabIndex, U"System", true);
-    list.Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0);
-    BuildControl<PushButton>(name, list)->Action =
-        Delegate(record, name + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
+  auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                    std::int32_t tabIndex, const String& caption, bool isDefault, void (AboutBox::*action)(PushButton&)) {
+    BuildControl<PushButton>(name, Placed(name, left, top, width, height, tabIndex, U"System", true)
+        .Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0))
+        ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
   };
-  // size 0 leaves the framework's default size.
-  auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
-                   const String& text, const String& font, double size, bool bold, std::int32_t align, bool multiline) {
-    PropertyList list = Common(name, left, top, width, height, tabIndex, font, bold);
-    list.Text("Text", text)
-        .Int("TextAlign", align)
-        .Bool("Multiline", multiline)
-        .Text("DataField", U"")
-        .Text("DataSource", U"")
-        .Bool("Transparent", false)
-        .Bool("Selectable", false)
-        .Colour("TextColor", 0x000000);
-    return BuildControl<Label>(name, list, [size](Label& c) {
-      if (size > 0) c.SetTextSize(size);
-    });
+  // Size 0 leaves the framework's default size.
+  auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                   std::int32_t tabIndex, const String& text, const String& font, double size, bool bold, std::int32_t align,
+                   bool multiline, void (AboutBox::*open)(Label&) = nullptr) {
+    auto built = BuildControl<Label>(name, Placed(name, left, top, width, height, tabIndex, font, bold)
+        .Text("Text", text).Int("TextAlign", align).Bool("Multiline", multiline)
+        .Text("DataField", U"").Text("DataSource", U"").Bool("Transparent", false).Bool("Selectable", false)
+        .Colour("TextColor", 0x000000),
+        [size](Label& c) { if (size > 0) c.SetTextSize(size); });
+    if (open) built->Open = Delegate(*this, name + U"_Open", U"( Label )", open);
   };
 
-  // clang-format off
-  // Buttons all stand at left 72, 120 x 22:  top  tab  caption               default
-  button(U"PushButton1",                      180, 0,   U"Email Author",      false, &AboutBox::PushButton1_Action);
-  button(U"PushButton2",                      217, 1,   U"Visit Web Site",    false, &AboutBox::PushButton2_Action);
-  //     name            left  top  width height tab  text                  font       size  bold   align  multiline
-  label(U"StaticText2",  80,   86,  104,  87,   2,   kCredits,             U"System", 0,    false, 1,     true);
-  label(U"StaticText1",  20,   20,  224,  45,   3,   U"Zendle II",         U"Arial",  30,   true,  1,     false);
-  label(U"StaticText3",  77,   60,  50,   20,   4,   U"Version:",          U"Arial",  12,   true,  0,     false);
-  label(U"StaticText4",  129,  60,  58,   20,   5,   kVersionPlaceholder,  U"Arial",  12,   true,  2,     false)->Open =
-      Delegate(record, U"StaticText4_Open", kLabelSignature, [this](Label& sender) { StaticText4_Open(sender); });
-  button(U"Kagi",                             254, 6,   U"Support Brevant",   true,  &AboutBox::Kagi_Action);
-  // clang-format on
+  //      name            left top  width height tab  caption               default
+  button(U"PushButton1",  72,  180, 120,  22,    0,   U"Email Author",      false,  &AboutBox::PushButton1_Action);
+  button(U"PushButton2",  72,  217, 120,  22,    1,   U"Visit Web Site",    false,  &AboutBox::PushButton2_Action);
+  //      name            left top  width height tab  text                  font       size  bold   align  multiline
+  label (U"StaticText2",  80,  86,  104,  87,    2,   kCredits,             U"System", 0,    false, 1,     true);
+  label (U"StaticText1",  20,  20,  224,  45,    3,   U"Zendle II",         U"Arial",  30,   true,  1,     false);
+  label (U"StaticText3",  77,  60,  50,   20,    4,   U"Version:",          U"Arial",  12,   true,  0,     false);
+  label (U"StaticText4",  129, 60,  58,   20,    5,   kVersionPlaceholder,  U"Arial",  12,   true,  2,     false,  &AboutBox::StaticText4_Open);
+  button(U"Kagi",         72,  254, 120,  22,    6,   U"Support Brevant",   true,   &AboutBox::Kagi_Action);
 }
+// clang-format on
 
 void AboutBox::PushButton1_Action(PushButton&) { ShowURL(kAuthorMailto); }
 

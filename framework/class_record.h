@@ -4,7 +4,9 @@
 // their signatures and attributes, and the event table that maps framework events to methods).
 // The name-based look-ups read them: implicit windows, delegates and the Open event.
 
+#include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "framework/exceptions.h"
@@ -41,4 +43,11 @@ F Delegate(const ClassRecord& record, const String& method, const String& signat
   if (!info || info->signature != signature)
     throw IllegalCastException("no method " + ToUtf8(method) + " " + ToUtf8(signature) + " in " + ToUtf8(record.name));
   return function;
+}
+
+// The same for a method of object's own class, run on object.
+template <class C, class... Args>
+std::function<void(Args...)> Delegate(C& object, const String& method, const String& signature, void (C::*handler)(Args...)) {
+  return Delegate(object.Record(), method, signature,
+                  std::function<void(Args...)>([&object, handler](Args... args) { (object.*handler)(std::forward<Args>(args)...); }));
 }

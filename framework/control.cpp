@@ -98,13 +98,13 @@ void RectControl::ApplyFont() {
   if (!w) return;
   QFont font = w->parentWidget() ? w->parentWidget()->font() : QFont();
   if (textFont_ != U"System" && !textFont_.empty()) {
-    // Where the designed face is missing, a metric-compatible one keeps the designed line breaks.
+    // Where the named face is missing, a metric-compatible one keeps the labels' line breaks.
     QStringList families{ToQString(textFont_)};
     if (textFont_.starts_with(U"Helvetica")) families << QStringLiteral("Liberation Sans") << QStringLiteral("Arial");
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
   }
-  // Designs give sizes in points of 1/72 inch as the original screens drew them: one pixel each.
+  // A size counts points of 1/72 inch at 72 dots per inch: one pixel each.
   if (textSize_ > 0) font.setPixelSize(static_cast<int>(textSize_ + 0.5));
   font.setBold(bold_);
   font.setItalic(italic_);

@@ -46,8 +46,8 @@ std::shared_ptr<MenuItem> MenuItem::Lookup(const String& name) const {
   return nullptr;
 }
 
-String PlatformShortcut(const String& designShortcut) {
-  String out = designShortcut;
+String PlatformShortcut(const String& shortcut) {
+  String out = shortcut;
   if (out.starts_with(U"Cmd+")) out.replace(0, 3, U"Ctrl");
   return out;
 }

@@ -58,5 +58,5 @@ class AppleMenuItem : public MenuItem {
   const ClassRecord& Record() const override { return ClassInfo(); }
 };
 
-// "Cmd+X" as written in a design becomes the platform's shortcut text ("Ctrl+X" here).
-String PlatformShortcut(const String& designShortcut);
+// "Cmd+X" as the menu tree writes it becomes the platform's shortcut text ("Ctrl+X" here).
+String PlatformShortcut(const String& shortcut);

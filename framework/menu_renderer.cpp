@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 
 #include "framework/application.h"
 #include "framework/qt_text.h"
@@ -101,7 +102,12 @@ bool MenuItemEnabled(const MenuItem& item) {
   const String& name = item.Name();
   if (name == U"EditUndo") return field->CanUndo();
   if (name == U"EditCut" || name == U"EditCopy" || name == U"EditClear") return field->HasSelection();
-  if (name == U"EditPaste") return !QApplication::clipboard()->text().isEmpty();
+  if (name == U"EditPaste") {
+    // Whether text is offered, never the text itself: fetching it would wait on the clipboard's
+    // owner, for the whole of a large clipboard, each time the menu opens.
+    const QMimeData* offered = QApplication::clipboard()->mimeData();
+    return offered && offered->hasText();
+  }
   if (name == U"EditSelectAll") return !field->Text().empty();
   return false;
 }

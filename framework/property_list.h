@@ -1,8 +1,9 @@
 #pragma once
 
-// Stored designs in their binary form: a run of entries, each the key in ASCII, one blank, then the
-// value (Boolean 1 byte; colour 3 bytes RGB; integer 4 bytes big-endian two's complement; text a
-// 4-byte big-endian length and that many bytes of UTF-8). The key and the class fix the value's form.
+// A window's or control's stored settings in their binary form: a run of entries, each the key in
+// ASCII, one blank, then the value (Boolean 1 byte; colour 3 bytes RGB; integer 4 bytes big-endian
+// two's complement; text a 4-byte big-endian length and that many bytes of UTF-8). The key and the
+// class fix the value's form.
 
 #include <cstdint>
 #include <functional>
@@ -29,7 +30,7 @@ struct PropertySetter {
   std::function<void(const PropertyValue&)> apply;
 };
 
-// An object whose design can be applied from a property list.
+// An object whose settings can be applied from a property list.
 class PropertyTarget {
  public:
   virtual ~PropertyTarget() = default;
@@ -37,7 +38,7 @@ class PropertyTarget {
   virtual std::optional<PropertySetter> PropertySetterFor(std::string_view key) = 0;
 };
 
-// Builds a list in code, one call per design-table row.
+// Builds a list in code, one call per key.
 class PropertyList {
  public:
   PropertyList& Bool(std::string_view key, bool value);

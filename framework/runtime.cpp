@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -34,9 +35,12 @@ struct Runtime {
   int argc = 0;
 };
 
+// Never destroyed: when the display goes away, Qt ends the process with exit() from inside the
+// event loop, and a QApplication destroyed by the exit handlers would then crash. An ordinary end
+// releases it in RuntimeExit.
 Runtime& State() {
-  static Runtime runtime;
-  return runtime;
+  static auto* runtime = new Runtime;
+  return *runtime;
 }
 
 String ClassNameOf(const std::exception_ptr& caught) {
@@ -73,6 +77,9 @@ void RuntimeInit(int argc, char** argv) {
   auto& rt = State();
   rt.exitCode = 0;
   rt.quitRequested = false;
+  // Under a file-size limit a write then fails, as on a full disk, and the save keeps the old file;
+  // the signal's default would end the program instead.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (QCoreApplication::instance()) return;  // a host (a test) made one already
   // Qt keeps references to argc and argv for the application's lifetime.
   rt.argc = argc > 0 ? 1 : 0;

@@ -135,6 +135,23 @@ std::int32_t ToInt32(double value) {
 
 String Str(std::int64_t value) { return FromLatin1(std::to_string(value)); }
 
+String Isolated(const String& text) {
+  constexpr char32_t kFirstStrongIsolate = 0x2068, kPopDirectionalIsolate = 0x2069;
+  String out(1, kFirstStrongIsolate);
+  std::size_t open = 0;
+  for (char32_t c : text) {
+    if (c >= 0x2066 && c <= kFirstStrongIsolate) {
+      ++open;
+    } else if (c == kPopDirectionalIsolate) {
+      if (open == 0) continue;  // it would end our isolate early
+      --open;
+    }
+    out += c;
+  }
+  out.append(open + 1, kPopDirectionalIsolate);
+  return out;
+}
+
 String FromUtf8(std::string_view bytes) {
   String out;
   out.reserve(bytes.size());

@@ -42,6 +42,10 @@ std::int32_t ToInt32(double value);
 
 String Str(std::int64_t value);
 
+// Outside text to be joined into a sentence of ours: set between U+2068 and U+2069, with its own
+// isolates balanced, so no direction mark in it can turn the words around it.
+String Isolated(const String& text);
+
 // Invalid UTF-8 becomes U+FFFD, one per maximal invalid sequence, so nothing is silently dropped.
 String FromUtf8(std::string_view bytes);
 // Code points that UTF-8 cannot carry (surrogates, beyond U+10FFFF) are written as U+FFFD.

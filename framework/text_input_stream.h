@@ -11,7 +11,7 @@ class TextInputStream final {
  public:
   explicit TextInputStream(std::string bytes);
 
-  // EOF in the design: the C library owns that name as a macro. True once every line is read.
+  // Not EOF: the C library owns that name as a macro. True once every line is read.
   bool Eof() const { return pos_ >= bytes_.size(); }
   // The next line without its line end; empty at the end of the text.
   String ReadLine();

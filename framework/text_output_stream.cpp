@@ -9,7 +9,6 @@ TextOutputStream::~TextOutputStream() = default;
 
 // QSaveFile commits a file whose bytes were written short (disk full, a file-size limit) as if it
 // were whole, so every short write cancels the file and the commit keeps the old one.
-
 void TextOutputStream::WriteLine(const String& text) {
   if (!file_) return;
   const std::string bytes = ToUtf8(text) + '\n';

@@ -14,9 +14,11 @@
 #include "framework/runtime.h"
 
 namespace {
+// Never destroyed, like the runtime's state: the windows hold Qt widgets, which must not be taken
+// apart by the exit handlers after the display has gone.
 std::vector<std::shared_ptr<Window>>& OpenList() {
-  static std::vector<std::shared_ptr<Window>> windows;
-  return windows;
+  static auto* windows = new std::vector<std::shared_ptr<Window>>;
+  return *windows;
 }
 
 // X11 carries a window's position in 16 signed bits, and Qt's rectangle arithmetic overflows near
@@ -123,10 +125,8 @@ void Window::HandleCloseRequest() {
 
 void Window::Show() {
   RequireMainThread();
-  auto& w = NotNil(widget_);
-  w.show();
-  w.raise();
-  w.activateWindow();
+  NotNil(widget_).show();
+  SetFocus();
 }
 
 void Window::Close() {

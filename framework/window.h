@@ -51,7 +51,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
     return control;
   }
   void AddControl(const String& name, std::shared_ptr<Control> control);
-  // The order every design builds a control in: create it on this window under its name, let
+  // The order every window builds a control in: create it on this window under its name, let
   // prepare set what the property list does not hold, then apply the list. The caller attaches
   // handlers last, to the control this returns.
   template <class C>

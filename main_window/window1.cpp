@@ -16,20 +16,18 @@ const String kHelpText2 =
     U"Check the \"Auto Clear\" checkbox to clear the field when the \"Zendle\" button is clicked.";
 const String kIconCredit = U"Icon credit: Mira Holloway, Quarry Stock Icons";
 
-const String kButtonSignature = U"( PushButton )";
-
 // clang-format off
+enum class Locks { None, LeftTop, LeftTopRight };
+
 // Shared by every control of this window: enabled, visible, upright, in no control set.
-PropertyList Common(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex) {
+PropertyList Placed(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex, Locks locks) {
   PropertyList list;
   list.Int("Left", left).Int("Top", top).Int("Width", width).Int("Height", height).Int("TabIndex", tabIndex)
       .Bool("Enabled", true).Bool("Visible", true).Bool("Italic", false).Bool("Underline", false)
-      .Int("Index", -2147483648);
+      .Int("Index", -2147483648)
+      .Bool("LockLeft", locks != Locks::None).Bool("LockTop", locks != Locks::None)
+      .Bool("LockRight", locks == Locks::LeftTopRight).Bool("LockBottom", false);
   return list;
-}
-
-PropertyList& Locks(PropertyList& list, bool left, bool top, bool right) {
-  return list.Bool("LockLeft", left).Bool("LockTop", top).Bool("LockRight", right).Bool("LockBottom", false);
 }
 // clang-format on
 }  // namespace
@@ -84,52 +82,46 @@ void Window1::CreateControls() { CreateControls0(); }
 
 // clang-format off
 void Window1::CreateControls0() {
-  const auto& record = Record();
-  auto button = [&](const char* name, std::int32_t left, std::int32_t tabIndex, const String& caption,
-                    void (Window1::*handler)(PushButton&)) {
-    PropertyList list = Common(left, 234, 80, 20, tabIndex);
-    Locks(list, false, false, false)
-        .Text("Caption", caption).Text("TextFont", U"System").Bool("Bold", true)
-        .Bool("TabStop", true).Bool("Default", false).Bool("Cancel", false).Int("ButtonStyle", 0);
-    BuildControl<PushButton>(FromLatin1(name), list)->Action =
-        Delegate(record, FromLatin1(name) + U"_Action", kButtonSignature, [this, handler](PushButton& sender) { (this->*handler)(sender); });
-  };
-  auto label = [&](const char* name, std::int32_t top, std::int32_t height, std::int32_t tabIndex, const String& text,
-                   const String& font, bool bold, bool multiline, bool lockLeftTop) {
-    PropertyList list = Common(20, top, 410, height, tabIndex);
-    Locks(list, lockLeftTop, lockLeftTop, false)
-        .Text("Text", text).Text("TextFont", font).Bool("Bold", bold).Int("TextAlign", 1)
-        .Bool("Multiline", multiline).Bool("Selectable", false).Bool("Transparent", false)
-        .Colour("TextColor", 0x000000).Bool("TabStop", false);
-    BuildControl<Label>(FromLatin1(name), list);
-  };
-
-  {
-    PropertyList list = Common(20, 20, 410, 196, 0);
-    Locks(list, true, true, true)
+  auto textArea = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                      std::int32_t tabIndex, Locks locks) {
+    BuildControl<TextArea>(name, Placed(left, top, width, height, tabIndex, locks)
         .Text("TextFont", U"System").Bool("Bold", false).Bool("TabStop", true).Bool("Border", true)
         .Bool("Multiline", true).Bool("ScrollbarVertical", true).Bool("ScrollbarHorizontal", false)
         .Bool("Styled", false).Bool("UseFocusRing", true).Bool("HideSelection", true).Bool("Spellcheck", true)
         .Bool("ReadOnly", false).Int("LimitText", 0).Bool("AcceptTabs", false).Int("Alignment", 0)
         .Colour("TextColor", 0x000000).Colour("BackColor", 0xFFFFFF)
-        .Text("Text", U"").Text("Format", U"").Text("Mask", U"");
-    BuildControl<TextArea>(U"EditField1", list);
-  }
-  //     name           left  tab  caption      handler
-  button("Zendle1",     20,   1,   U"Simple",   &Window1::Zendle1_Action);
-  //     name           top   height  tab  text         font               bold   multiline  lockLeftTop
-  label("StaticText1",  274,  83,     2,   kHelpText1,  U"Helvetica Neue", true,  true,      false);
-  button("ClearField",  230,  3,   U"Clear",    &Window1::ClearField_Action);
-  {
-    PropertyList list = Common(330, 234, 100, 20, 4);
-    Locks(list, false, false, false)
-        .Text("Caption", U"Auto Clear").Text("TextFont", U"System").Bool("Bold", true)
-        .Bool("TabStop", true).Bool("Value", false).Int("State", 0);
-    BuildControl<CheckBox>(U"AutoClear", list);
-  }
-  label("StaticText2",  364,  61,     5,   kHelpText2,  U"Helvetica Neue", true,  true,      false);
-  label("Label1",       432,  20,     6,   kIconCredit, U"System",         false, false,     true);
-  button("Zendle2",     125,  8,   U"Complex",  &Window1::Zendle2_Action);
+        .Text("Text", U"").Text("Format", U"").Text("Mask", U""));
+  };
+  auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                    std::int32_t tabIndex, Locks locks, const String& caption, void (Window1::*action)(PushButton&)) {
+    BuildControl<PushButton>(name, Placed(left, top, width, height, tabIndex, locks)
+        .Text("Caption", caption).Text("TextFont", U"System").Bool("Bold", true)
+        .Bool("TabStop", true).Bool("Default", false).Bool("Cancel", false).Int("ButtonStyle", 0))
+        ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
+  };
+  auto checkBox = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                      std::int32_t tabIndex, Locks locks, const String& caption) {
+    BuildControl<CheckBox>(name, Placed(left, top, width, height, tabIndex, locks)
+        .Text("Caption", caption).Text("TextFont", U"System").Bool("Bold", true)
+        .Bool("TabStop", true).Bool("Value", false).Int("State", 0));
+  };
+  auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                   std::int32_t tabIndex, Locks locks, const String& text, const String& font, bool bold, bool multiline) {
+    BuildControl<Label>(name, Placed(left, top, width, height, tabIndex, locks)
+        .Text("Text", text).Text("TextFont", font).Bool("Bold", bold).Int("TextAlign", 1)
+        .Bool("Multiline", multiline).Bool("Selectable", false).Bool("Transparent", false)
+        .Colour("TextColor", 0x000000).Bool("TabStop", false));
+  };
+
+  //        name            left top  width height tab locks                then the kind's own columns
+  textArea(U"EditField1",   20,  20,  410,  196,   0,  Locks::LeftTopRight);
+  button  (U"Zendle1",      20,  234, 80,   20,    1,  Locks::None,         U"Simple",       &Window1::Zendle1_Action);
+  label   (U"StaticText1",  20,  274, 410,  83,    2,  Locks::None,         kHelpText1,      U"Helvetica Neue", true,  true);
+  button  (U"ClearField",   230, 234, 80,   20,    3,  Locks::None,         U"Clear",        &Window1::ClearField_Action);
+  checkBox(U"AutoClear",    330, 234, 100,  20,    4,  Locks::None,         U"Auto Clear");
+  label   (U"StaticText2",  20,  364, 410,  61,    5,  Locks::None,         kHelpText2,      U"Helvetica Neue", true,  true);
+  label   (U"Label1",       20,  432, 410,  20,    6,  Locks::LeftTop,      kIconCredit,     U"System",         false, false);
+  button  (U"Zendle2",      125, 234, 80,   20,    8,  Locks::None,         U"Complex",      &Window1::Zendle2_Action);
 }
 // clang-format on
 

@@ -26,12 +26,13 @@ inline PropertyList PlacedControl(std::int32_t left, std::int32_t top, std::int3
   return list;
 }
 
-// A push button in the platform's "System" font and plain push-button style.
-inline PropertyList& ButtonRows(PropertyList& list, const String& caption, bool bold, bool isDefault, bool isCancel) {
-  return list.Text("Caption", caption)
+// list, then the rows of a push button in the platform's "System" font and plain push-button style.
+inline PropertyList ButtonRows(PropertyList list, const String& caption, bool bold, bool isDefault, bool isCancel) {
+  list.Text("Caption", caption)
       .Text("TextFont", U"System")
       .Bool("Bold", bold)
       .Bool("Default", isDefault)
       .Bool("Cancel", isCancel)
       .Int("ButtonStyle", 0);
+  return list;
 }

@@ -47,30 +47,28 @@ void selfTest::Layout() {
 
 void selfTest::CreateControls() { CreateControls0(); }
 
+// clang-format off
 void selfTest::CreateControls0() {
-  const auto& record = Record();
-  auto label = [&](const String& name, std::int32_t left, std::int32_t width, std::int32_t tabIndex, const String& text,
-                   std::int32_t align) {
-    PropertyList list = PlacedControl(left, 20, width, 20, tabIndex);
-    list.Text("Text", text)
-        .Text("TextFont", U"System")
-        .Bool("Bold", true)
-        .Int("TextAlign", align)
-        .Bool("Multiline", false)
-        .Bool("Selectable", false)
-        .Bool("Transparent", false)
-        .Colour("TextColor", 0x000000);
-    return BuildControl<Label>(name, list);
+  auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                   std::int32_t tabIndex, const String& text, std::int32_t align, void (selfTest::*open)(Label&) = nullptr) {
+    auto built = BuildControl<Label>(name, PlacedControl(left, top, width, height, tabIndex)
+        .Text("Text", text).Text("TextFont", U"System").Bool("Bold", true).Int("TextAlign", align)
+        .Bool("Multiline", false).Bool("Selectable", false).Bool("Transparent", false).Colour("TextColor", 0x000000));
+    if (open) built->Open = Delegate(*this, name + U"_Open", U"( Label )", open);
+  };
+  auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                    std::int32_t tabIndex, const String& caption, bool isDefault, void (selfTest::*action)(PushButton&)) {
+    BuildControl<PushButton>(name, ButtonRows(PlacedControl(left, top, width, height, tabIndex), caption, true, isDefault, false))
+        ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
   };
 
-  label(U"Label1", 33, 61, 0, U"Version:", 0);
-  label(U"Label2", 103, 76, 1, U"2.0.0 Intel", 2)->Open =
-      Delegate(record, U"Label2_Open", U"( Label )", [this](Label& sender) { Label2_Open(sender); });
-
-  PropertyList list = PlacedControl(28, 61, 157, 21, 2);
-  BuildControl<PushButton>(U"PushButton1", ButtonRows(list, U"Check for Updates", true, true, false))->Action =
-      Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
+  //      name            left top  width height tab  text or caption         align
+  label (U"Label1",       33,  20,  61,   20,    0,   U"Version:",            0);
+  label (U"Label2",       103, 20,  76,   20,    1,   U"2.0.0 Intel",         2,     &selfTest::Label2_Open);
+  //                                                                          default
+  button(U"PushButton1",  28,  61,  157,  21,    2,   U"Check for Updates",   true,  &selfTest::PushButton1_Action);
 }
+// clang-format on
 
 void selfTest::Label2_Open(Label& sender) { sender.SetText(NotNil(GetAppObject()).LongVersion()); }
 

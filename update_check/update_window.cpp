@@ -72,41 +72,43 @@ PropertyList Placed(std::int32_t left, std::int32_t top, std::int32_t width, std
 }
 }  // namespace
 
+// clang-format off
 void updateWindow::CreateControls0() {
-  const auto& record = Record();
+  auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                   std::int32_t tabIndex, const String& text, const String& font, double size) {
+    BuildControl<Label>(name, Placed(left, top, width, height, tabIndex)
+        .Text("Text", text).Text("TextFont", font).Bool("Bold", false).Bool("Italic", false).Bool("Underline", false)
+        .Int("TextAlign", 0).Colour("TextColor", 0x000000).Bool("Multiline", false).Bool("Selectable", false)
+        .Bool("Transparent", false).Text("DataField", U"").Text("DataSource", U""),
+        [size](Label& c) { c.SetTextSize(size); });
+  };
+  auto progressBar = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                         std::int32_t tabIndex, std::int32_t maximum) {
+    BuildControl<ProgressBar>(name, Placed(left, top, width, height, tabIndex).Int("Maximum", maximum).Int("Value", 0));
+  };
+  auto socket = [&](const String& name) {
+    auto built = BuildControl<updateWindowhp>(name, PropertyList()
+        .Int("Index", -2147483648).Text("InitialParent", U"").Bool("yield", false).Int("Port", 0).Text("Address", U""));
+    built->PageReceived = Delegate(*this, name + U"_PageReceived", U"( HTTPSocket, String, Int32, InternetHeaders, String )",
+                                   &updateWindow::hp_PageReceived);
+    built->Error = Delegate(*this, name + U"_Error", U"( HTTPSocket, Int32 )", &updateWindow::hp_Error);
+  };
+  auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
+                    std::int32_t tabIndex, const String& caption, bool isDefault, bool isCancel,
+                    void (updateWindow::*action)(PushButton&)) {
+    BuildControl<PushButton>(name, ButtonRows(Placed(left, top, width, height, tabIndex).Bool("Italic", false).Bool("Underline", false),
+                                              caption, false, isDefault, isCancel))
+        ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
+  };
 
-  PropertyList label = Placed(20, 19, 266, 20, 0);
-  label.Text("Text", U"Checking for update...")
-      .Text("TextFont", U"Arial")
-      .Bool("Bold", false)
-      .Bool("Italic", false)
-      .Bool("Underline", false)
-      .Int("TextAlign", 0)
-      .Colour("TextColor", 0x000000)
-      .Bool("Multiline", false)
-      .Bool("Selectable", false)
-      .Bool("Transparent", false)
-      .Text("DataField", U"")
-      .Text("DataSource", U"");
-  BuildControl<Label>(U"Label1", label, [](Label& c) { c.SetTextSize(12); });
-
-  PropertyList bar = Placed(20, 46, 260, 12, 1);
-  BuildControl<ProgressBar>(U"ProgressBar1", bar.Int("Maximum", 100).Int("Value", 0));
-
-  PropertyList socket;
-  socket.Int("Index", -2147483648).Text("InitialParent", U"").Bool("yield", false).Int("Port", 0).Text("Address", U"");
-  auto hp = BuildControl<updateWindowhp>(U"hp", socket);
-  hp->PageReceived = Delegate(record, U"hp_PageReceived", U"( HTTPSocket, String, Int32, InternetHeaders, String )",
-                              [this](HTTPSocket& sender, const String& url, std::int32_t status, std::shared_ptr<InternetHeaders> headers,
-                                     const String& content) { hp_PageReceived(sender, url, status, std::move(headers), content); });
-  hp->Error =
-      Delegate(record, U"hp_Error", U"( HTTPSocket, Int32 )", [this](HTTPSocket& sender, std::int32_t code) { hp_Error(sender, code); });
-
-  PropertyList button = Placed(208, 80, 72, 20, 3);
-  ButtonRows(button.Bool("Italic", false).Bool("Underline", false), U"Cancel", false, true, true);
-  BuildControl<PushButton>(U"PushButton1", button)->Action =
-      Delegate(record, U"PushButton1_Action", U"( PushButton )", [this](PushButton& sender) { PushButton1_Action(sender); });
+  //           name             left top  width height tab  then the kind's own columns
+  label      (U"Label1",        20,  19,  266,  20,    0,   U"Checking for update...", U"Arial", 12);
+  progressBar(U"ProgressBar1",  20,  46,  260,  12,    1,   100);
+  socket     (U"hp");
+  //                                                        caption     default cancel
+  button     (U"PushButton1",   208, 80,  72,   20,    3,   U"Cancel",  true,   true,  &updateWindow::PushButton1_Action);
 }
+// clang-format on
 
 void updateWindow::Event_Open() {
   NotNil(ProgressBar1()).SetMaximum(0);
@@ -153,8 +155,8 @@ void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
 void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
   MessageDialog offer;
   offer.Title = U"New version available!";
-  offer.Message =
-      U"Version " + version + U" is now available. " + U"(You are using version " + NotNil(GetAppObject()).ShortVersion() + U".) ";
+  offer.Message = U"Version " + Isolated(version) + U" is now available. " + U"(You are using version " +
+                  NotNil(GetAppObject()).ShortVersion() + U".) ";
   if (free) {
     offer.Message +=
         String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";

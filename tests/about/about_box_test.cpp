@@ -1,34 +1,17 @@
 #include "about/about_box.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
-#include <QUrl>
 
 #include "app/app.h"
 #include "main_window/window1.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/url_catcher.h"
 
 using Box = class AboutBox;  // the bare name is also the accessor
-
-// Collects the addresses handed to the system instead of opening them, while it lives.
-class UrlCatcher final : public QObject {
-  Q_OBJECT
- public:
-  UrlCatcher() {
-    for (const char* scheme : {"http", "mailto"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
-  }
-  ~UrlCatcher() override {
-    for (const char* scheme : {"http", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
-  }
-  QStringList urls;
-
- public slots:
-  void Open(const QUrl& url) { urls << url.toString(); }
-};
 
 using AboutBoxTest = ProgramFixture;
 
@@ -76,5 +59,3 @@ TEST_F(AboutBoxTest, everyCreditLineFitsOnOneLine) {
   const QFontMetrics metrics(credits->font());
   for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), credits->contentsRect().width()) << line.toStdString();
 }
-
-#include "about_box_test.moc"

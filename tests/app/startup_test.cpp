@@ -19,14 +19,6 @@ int RunProgram() {
 }
 }  // namespace
 
-// Position saving on close is covered end to end; here only the run's end and its status.
-TEST(Startup, closingTheMainWindowEndsTheRunWithStatusZero) {
-  testing_support::TempConfigHome config;
-  testing_support::LoopGuard guard;
-  QTimer::singleShot(0, [] { NotNil(OpenInstance<class Window1>()).TopLevelWidget()->close(); });
-  EXPECT_EQ(RunProgram(), 0);
-}
-
 // The whole program in the child: a handler's foreign exception reaches the default handler
 // through the installed hook.
 TEST(StartupDeathTest, aForeignExceptionFromAHandlerIsReportedAndEndsWithAFailureStatus) {

@@ -1,7 +1,8 @@
 # Shared steps of the end-to-end scripts: start the program, find its windows, wait for things.
 set -euo pipefail
 
-E2E_LOG=${E2E_LOG:-$(mktemp)}
+# run_under_xvfb.sh gives each run a log and a folder for its files, and removes both.
+: "${E2E_LOG:?}" "${E2E_TMP:?}"
 # On failure, what the program printed is shown too.
 fail() {
   echo "FAIL: $*" >&2
@@ -15,7 +16,8 @@ wait_for() {
   return 1
 }
 
-# start_zendle: starts the program in the background with XDG_CONFIG_HOME as set; sets ZPID, ZWIN.
+# start_zendle: starts the program in the background with XDG_CONFIG_HOME as set; sets ZPID and
+# ZWIN, the main window's id.
 # A fresh Xvfb on a loaded machine now and then refuses a client while it compiles its keymap; the
 # program then ends at once with "could not connect", and is started again.
 start_zendle() {
@@ -23,25 +25,33 @@ start_zendle() {
     "$ZENDLE" >>"$E2E_LOG" 2>&1 &
     ZPID=$!
     wait_for window_or_exit || true
-    xdotool search --name '^Zendle II$' >/dev/null 2>&1 && break
+    main_window >/dev/null && break
     kill -0 "$ZPID" 2>/dev/null && break
     grep -q 'could not connect to display' "$E2E_LOG" || break
     echo "the X server refused the program (attempt $attempt)" >&2
     sleep 1
   done
-  if ! xdotool search --name '^Zendle II$' >/dev/null 2>&1; then
+  if ! main_window >/dev/null; then
     echo "windows on the display: $(xdotool search --name . 2>/dev/null | while read -r w; do xdotool getwindowname "$w"; done | tr '\n' '|')" >&2
     if kill -0 "$ZPID" 2>/dev/null && command -v gdb >/dev/null; then
       gdb -batch -p "$ZPID" -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(#|Thread)' >&2 || true
     fi
     fail "main window never appeared"
   fi
-  ZWIN=$(xdotool search --name '^Zendle II$' | head -1)
+  ZWIN=$(main_window)
+}
+
+# Prints the id of the shown main window; fails when none shows. A window that exists but is not
+# mapped (or not yet) is not the one the user sees.
+main_window() {
+  local id
+  id=$(xdotool search --onlyvisible --name '^Zendle II$' 2>/dev/null | head -1)
+  [ -n "$id" ] && echo "$id"
 }
 
 # True once the main window shows or the program has ended.
 window_or_exit() {
-  xdotool search --name '^Zendle II$' >/dev/null 2>&1 && return 0
+  main_window >/dev/null && return 0
   kill -0 "$ZPID" 2>/dev/null || return 0
   return 1
 }

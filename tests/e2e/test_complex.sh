@@ -1,9 +1,8 @@
 # Quoted mail through the real clipboard: paste it into the field, press "Complex", and read the
 # cleaned text back from the clipboard while the program still owns it.
 source "$(dirname "$0")/lib.sh"
-export XDG_CONFIG_HOME=$(mktemp -d)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$E2E_TMP/config
+work=$E2E_TMP
 start_zendle
 eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
 menu=$((HEIGHT - 472))

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTcpServer>
 #include <QUrl>
 
 #include "framework/http_reply.h"
@@ -48,22 +47,42 @@ TEST_F(HttpSocketTest, sendsExactlyTheRequestAndReportsOnce) {
   EXPECT_EQ(content, U"hello");
 }
 
-TEST_F(HttpSocketTest, hostileRepliesEndInAnErrorAtTheCaps) {
-  server.ReplyWith("HTTP/1.0 200 OK\r\n" + QByteArray(100 * 1024, 'h'));
+TEST_F(HttpSocketTest, repliesUpToTheCapsArriveWhole_oneByteMoreEndsInAnError) {
+  const QByteArray statusLine = "HTTP/1.0 200 OK\r\n";
+  // A header block of the given size: the status line, one long header, the empty line.
+  auto header = [&](std::size_t size) { return statusLine + "X: " + QByteArray(static_cast<qsizetype>(size) - 24, 'h') + "\r\n\r\n"; };
+  auto reply = [&](std::size_t size) { return statusLine + "\r\n" + QByteArray(static_cast<qsizetype>(size) - 19, 'b'); };
+  const std::pair<QByteArray, std::int32_t> cases[] = {
+      {header(http_reply::kMaxHeaderBytes), 0},
+      {header(http_reply::kMaxHeaderBytes + 1), HTTPSocket::kHeaderTooLarge},
+      {reply(http_reply::kMaxReplyBytes), 0},
+      {reply(http_reply::kMaxReplyBytes + 1), HTTPSocket::kReplyTooLarge},
+  };
+  for (const auto& [raw, error] : cases) {
+    SCOPED_TRACE(raw.size());
+    server.ReplyWith(raw);
+    ASSERT_TRUE(Fetch(server.Url()));
+    EXPECT_EQ(errors ? code : 0, error);
+    if (!error) {
+      EXPECT_TRUE(ToUtf8(content) == raw.mid(raw.indexOf("\r\n\r\n") + 4).toStdString()) << "the body arrived cut";
+    }
+  }
+}
+
+TEST_F(HttpSocketTest, aConnectionResetMidReplyStillDeliversWhatArrived) {
+  server.OnRequest([](QTcpSocket& s) {
+    s.write("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\n<CurrentVersion>2.0");
+    s.flush();
+    ResetConnection(s);
+  });
   ASSERT_TRUE(Fetch(server.Url()));
-  EXPECT_EQ(code, HTTPSocket::kHeaderTooLarge);
-  server.ReplyWith("HTTP/1.0 200 OK\r\n\r\n" + QByteArray(static_cast<qsizetype>(http_reply::kMaxReplyBytes), 'b'));
-  ASSERT_TRUE(Fetch(server.Url()));
-  EXPECT_EQ(code, HTTPSocket::kReplyTooLarge);
+  EXPECT_EQ(pages, 1);
+  EXPECT_EQ(status, 200);
+  EXPECT_EQ(content, U"<CurrentVersion>2.0");
 }
 
 TEST_F(HttpSocketTest, noConnectionEndsInAnError) {
-  const quint16 closedPort = [] {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-  }();
-  ASSERT_TRUE(Fetch(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort)));
+  ASSERT_TRUE(Fetch(QStringLiteral("http://127.0.0.1:%1/x").arg(ClosedPort())));
   EXPECT_EQ(code, HTTPSocket::kConnectionRefused);
   QUrl unresolvable;  // a reserved name that never resolves
   unresolvable.setScheme(QStringLiteral("http"));

@@ -47,3 +47,15 @@ TEST(String, utf8DecodingReplacesInvalidSequences) {
   EXPECT_EQ(FromUtf8(std::string("a\0b", 3)), String(U"a\0b", 3));
   EXPECT_EQ(ToUtf8(String(1, static_cast<char32_t>(0xD800))), "\xEF\xBF\xBD");
 }
+
+TEST(String, isolatedTextCannotLeaveItsIsolate) {
+  const std::pair<String, String> cases[] = {
+      {U"3.0.0", U"\u20683.0.0\u2069"},
+      {U"", U"\u2068\u2069"},
+      {U"3.0\u202Egnp.exe", U"\u20683.0\u202Egnp.exe\u2069"},
+      {U"\u2069\u202Ex", U"\u2068\u202Ex\u2069"},
+      {U"\u2067a\u2066b", U"\u2068\u2067a\u2066b\u2069\u2069\u2069"},
+      {U"\u2066a\u2069\u2069b", U"\u2068\u2066a\u2069b\u2069"},
+  };
+  for (const auto& [text, isolated] : cases) EXPECT_EQ(Isolated(text), isolated) << ToUtf8(text);
+}

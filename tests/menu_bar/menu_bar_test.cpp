@@ -4,11 +4,11 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <utility>
 
-#include "app/app.h"
 #include "main_window/window1.h"
-#include "menu_bar/menu_bar1.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -21,52 +21,44 @@ class MenuBarTest : public ProgramFixture {
     emit Bar()->findChild<QMenu*>(QStringLiteral("EditMenu"))->aboutToShow();
     return Action(name)->isEnabled();
   }
+  // The main window's field, with the keyboard focus.
+  static void FocusTheField() {
+    auto w = Window1();
+    QWidget* field = w->EditField1()->Widget();
+    w->TopLevelWidget()->activateWindow();
+    field->setFocus();
+    ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == field; }));
+  }
+};
+
+// A clipboard owner that offers its formats and counts each time a content is asked of it.
+class OfferedOnly final : public QMimeData {
+ public:
+  explicit OfferedOnly(QString format, int& fetches) : format_(std::move(format)), fetches_(fetches) {}
+  QStringList formats() const override { return {format_}; }
+
+ protected:
+  QVariant retrieveData(const QString&, QMetaType) const override {
+    ++fetches_;
+    return QStringLiteral("offered");
+  }
+
+ private:
+  QString format_;
+  int& fetches_;
 };
 }  // namespace
 
-TEST_F(MenuBarTest, menusHoldTheirItemsInOrderWithControlShortcuts) {
-  // Each menu followed by its items: name|text|shortcut, no text for a separator.
-  const QStringList expected = {"EditMenu|&Edit|",
-                                "EditUndo|&Undo|Ctrl+Z",
-                                "UntitledMenu1||",
-                                "EditCut|Cu&t|Ctrl+X",
-                                "EditCopy|&Copy|Ctrl+C",
-                                "EditPaste|&Paste|Ctrl+V",
-                                "EditClear|&Delete|",
-                                "UntitledMenu0||",
-                                "EditSelectAll|Select &All|Ctrl+A",
-                                "EditAbout|About...|",
-                                "CheckforUpdateMenu|Check for Update|",
-                                "CheckforUpdateCheckNow|Check Now|"};
-  QStringList actual;
-  for (const QAction* menu : Bar()->actions()) {
-    actual << menu->menu()->objectName() + "|" + menu->text() + "|";
-    for (const QAction* a : menu->menu()->actions()) {
-      actual << a->objectName() + "|" + (a->isSeparator() ? QString() : a->text()) + "|" + a->shortcut().toString();
-    }
-  }
-  EXPECT_EQ(actual, expected);
-}
-
-TEST_F(MenuBarTest, oneSharedMenuBar_theTwoHandlersReportHandled) {
-  auto& app = NotNil(App());
-  EXPECT_EQ(app.MenuBar(), MenuBar1());
-  EXPECT_EQ(NotNil(Window1()).MenuBar(), MenuBar1());
-  EXPECT_TRUE(app.HandleMenuCommand(U"EditAbout"));
-  EXPECT_TRUE(app.HandleMenuCommand(U"CheckforUpdateCheckNow"));
-  EXPECT_FALSE(app.HandleMenuCommand(U"EditCopy"));
-}
-
 TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
+  FocusTheField();
   auto w = Window1();
   QWidget* field = w->EditField1()->Widget();
-  w->TopLevelWidget()->activateWindow();
-  field->setFocus();
-  ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == field; }));
   QApplication::clipboard()->clear();
-  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste"}) EXPECT_FALSE(Enabled(name)) << name;
+  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"}) EXPECT_FALSE(Enabled(name)) << name;
+  EXPECT_EQ(Action("EditCopy")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
 
   QTest::keyClicks(field, "abc");
+  EXPECT_TRUE(Enabled("EditUndo"));
   EXPECT_FALSE(Enabled("EditCopy")) << "no selection";
   Action("EditSelectAll")->trigger();
   EXPECT_TRUE(Enabled("EditCut"));
@@ -78,4 +70,15 @@ TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
   w->Zendle1()->Widget()->setFocus();
   ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == w->Zendle1()->Widget(); }));
   EXPECT_FALSE(Enabled("EditPaste"));
+}
+
+TEST_F(MenuBarTest, pasteIsEnabledByWhatTheClipboardOffersWithoutFetchingIt) {
+  FocusTheField();
+  int fetches = 0;
+  QApplication::clipboard()->setMimeData(new OfferedOnly(QStringLiteral("text/plain"), fetches));
+  EXPECT_TRUE(Enabled("EditPaste"));
+  QApplication::clipboard()->setMimeData(new OfferedOnly(QStringLiteral("image/png"), fetches));
+  EXPECT_FALSE(Enabled("EditPaste"));
+  EXPECT_EQ(fetches, 0);
+  QApplication::clipboard()->clear();
 }

@@ -16,6 +16,7 @@ using Reading = PrefsTest;
 TEST_F(Reading, loadPrefs_positionFollowsTheReadingRules) {
   const std::tuple<std::string, std::int32_t, std::int32_t> cases[] = {
       {"\n#Window1Position 1,2\n", 0, 0},
+      {"#Window1Positions 1,2\n#Window1Position2 3,4\n", 0, 0},  // the name whole, not its start
       {"'comment\n#nodirective\n#Window1Position 7,8\n indented\n#Window1Position 2,2\n", 7, 8},
       {"#Window1Position 1,1\r\n#WINDOW1POSITION 3,4\r#window1position -22,-1300", -22, -1300},
       {"#Window1Position 999999999999,7.9,3\n", std::numeric_limits<std::int32_t>::max(), 7},

@@ -2,8 +2,8 @@
 
 #include <sys/socket.h>
 
-LocalHttpServer::LocalHttpServer() {
-  server_.listen(QHostAddress::LocalHost);
+LocalHttpServer::LocalHttpServer(quint16 port) {
+  server_.listen(QHostAddress::LocalHost, port);
   QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
       const std::size_t index = connections_.size();
@@ -32,4 +32,10 @@ void ResetConnection(QTcpSocket& socket) {
   const linger hard{1, 0};
   setsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
   socket.abort();
+}
+
+quint16 ClosedPort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost);
+  return probe.serverPort();
 }

@@ -13,7 +13,9 @@
 // request's empty line has arrived, answers it as told (by default: never).
 class LocalHttpServer {
  public:
-  LocalHttpServer();
+  // port 0 lets the system choose a free one.
+  explicit LocalHttpServer(quint16 port = 0);
+  bool Listening() const { return server_.isListening(); }
 
   QString Url() const { return QStringLiteral("http://127.0.0.1:%1/Updates/rozovozu.xml").arg(Port()); }
   quint16 Port() const { return server_.serverPort(); }
@@ -27,8 +29,6 @@ class LocalHttpServer {
   // What the first connection sent.
   QByteArray Received() const { return connections_.at(0).received; }
 
-  // Blocks, without the event loop, until a connection is waiting to be accepted.
-  bool ConnectionPending(int timeoutMs) { return server_.waitForNewConnection(timeoutMs); }
   // Wait for the first connection's complete request, or its end.
   bool WaitForRequest() {
     return testing_support::WaitUntil([&] { return Connections() > 0 && connections_[0].answered; });
@@ -49,6 +49,9 @@ class LocalHttpServer {
   // Last, so its sockets go while the records their handlers write to still exist.
   QTcpServer server_;
 };
+
+// A port on 127.0.0.1 where nothing listens: one just given up by a server.
+quint16 ClosedPort();
 
 // Ends a connection with a reset instead of an orderly close.
 void ResetConnection(QTcpSocket& socket);

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QAction>
+#include <QWidget>
+
 #include "addresses/addresses.h"
 #include "app/app.h"
 #include "framework/qt_text.h"
+#include "main_window/window1.h"
 #include "tests/support/local_http_server.h"
 #include "tests/support/program_fixture.h"
 #include "update_check/self_test.h"
@@ -13,7 +17,11 @@ class UpdateCheckTest : public ProgramFixture {
  protected:
   void BeforeStartup() override { SetUpdateURLForTesting(FromQString(server.Url())); }
 
-  static void CheckNow() { NotNil(App()).HandleMenuCommand(U"CheckforUpdateCheckNow"); }
+  // Chosen in the main window's menu bar, as the user does.
+  static void CheckNow() {
+    QWidget* main = NotNil(OpenInstance<class Window1>()).TopLevelWidget();
+    NotNil(main->findChild<QAction*>(QStringLiteral("CheckforUpdateCheckNow"))).trigger();
+  }
   // "Check Now", then the panel's "Check for Updates".
   static std::shared_ptr<class updateWindow> OpenUpdateWindow() {
     CheckNow();

@@ -2,24 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QTimer>
-#include <QUrl>
 
+#include "tests/support/url_catcher.h"
 #include "update_check_fixture.h"
-
-// Catches every address the program hands to the browser.
-class UrlCatcher final : public QObject {
-  Q_OBJECT
- public:
-  UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-  QStringList urls;
-
- public slots:
-  void open(const QUrl& url) { urls << url.toString(); }
-};
 
 class UpdateOutcomeTest : public UpdateCheckTest {
  protected:
@@ -30,7 +17,11 @@ class UpdateOutcomeTest : public UpdateCheckTest {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box || !box->isVisible()) return;
       shown << box->text() << box->informativeText();
-      if (auto window = OpenInstance<class updateWindow>()) labelBehind = ToQString(window->Label1()->Text());
+      titles << box->windowTitle();
+      if (auto window = OpenInstance<class updateWindow>()) {
+        labelBehind = ToQString(window->Label1()->Text());
+        barShownBehind = !window->ProgressBar1()->Widget()->isHidden();
+      }
       QAbstractButton* target = box->buttons().first();
       for (auto* button : box->buttons()) target = button->text() == press ? button : target;
       target->click();
@@ -38,8 +29,8 @@ class UpdateOutcomeTest : public UpdateCheckTest {
     answerer.start(10);
   }
   // Opens the update window and then the version panel again, and waits for the window to close.
-  bool CheckAndWait(const QByteArray& body) {
-    server.ReplyWith("HTTP/1.0 200 OK\r\n\r\n" + body);
+  bool CheckAndWait(const QByteArray& body, const QByteArray& statusLine = "HTTP/1.0 200 OK") {
+    server.ReplyWith(statusLine + "\r\n\r\n" + body);
     window = OpenUpdateWindow();
     CheckNow();
     return testing_support::WaitUntil([] { return OpenInstance<class updateWindow>() == nullptr; });
@@ -49,21 +40,20 @@ class UpdateOutcomeTest : public UpdateCheckTest {
   QTimer answerer;
   QString press = QStringLiteral("OK");
   QStringList shown;  // each box's text and explanation
+  QStringList titles;
   QString labelBehind;
+  bool barShownBehind = true;
   UrlCatcher urls;
   std::shared_ptr<class updateWindow> window;
 };
 
 TEST_F(UpdateOutcomeTest, anUnreachableServerIsReportedWithItsCode) {
-  const quint16 closedPort = [] {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-  }();
-  SetUpdateURLForTesting(U"http://127.0.0.1:" + Str(closedPort) + U"/");
+  SetUpdateURLForTesting(U"http://127.0.0.1:" + Str(ClosedPort()) + U"/");
   ASSERT_TRUE(CheckAndWait(""));
   EXPECT_EQ(shown.value(0), QStringLiteral("There was a communication error with the website. Please try again later. (Code: 2)"));
   EXPECT_FALSE(PanelOpen());
+  QWidget* main = NotNil(OpenInstance<class Window1>()).TopLevelWidget();
+  EXPECT_TRUE(testing_support::WaitUntil([&] { return QApplication::activeWindow() == main; })) << "the main window has the focus again";
 }
 
 TEST_F(UpdateOutcomeTest, anEmptyBodyClosesWithoutAWord) {
@@ -72,23 +62,38 @@ TEST_F(UpdateOutcomeTest, anEmptyBodyClosesWithoutAWord) {
   EXPECT_TRUE(PanelOpen());
 }
 
+// The reply's text decides, whatever its status says.
 TEST_F(UpdateOutcomeTest, theCurrentVersionIsReportedThenEverythingCloses) {
-  ASSERT_TRUE(CheckAndWait("<CurrentVersion>2.0.0</CurrentVersion>"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>2.0.0</CurrentVersion>", "HTTP/1.0 404 Not Found"));
   EXPECT_EQ(shown.value(0), QStringLiteral("You are using the current version. No update is available."));
   EXPECT_EQ(labelBehind, QStringLiteral("This version is current."));
+  EXPECT_FALSE(barShownBehind);
   EXPECT_FALSE(PanelOpen());
 }
 
 TEST_F(UpdateOutcomeTest, cancellingTheOfferOpensNothing) {
   press = QStringLiteral("Cancel");
   ASSERT_TRUE(CheckAndWait("<Free>yEs</Free><CurrentVersion>1.9</CurrentVersion><Description>one\r\n<b>two</b></Description>"));
-  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3</CurrentVersion><Free> Yes</Free>"));
-  EXPECT_EQ(shown.value(0), QStringLiteral("Version 1.9 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
-                                           "you like to automatically download this update (using your web browser)?"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
+  EXPECT_EQ(shown.value(0),
+            QStringLiteral("Version \u20681.9\u2069 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
+                           "you like to automatically download this update (using your web browser)?"));
+  EXPECT_EQ(titles.value(0), QStringLiteral("New version available!"));
   EXPECT_EQ(shown.value(1), QStringLiteral("one\n<b>two</b>"));
-  EXPECT_TRUE(shown.value(2).contains(QStringLiteral("This is a paid upgrade."))) << "only Yes, in any letter case, is free";
+  EXPECT_FALSE(barShownBehind);
+  // Only Yes, in any letter case, is free.
+  EXPECT_EQ(shown.value(2),
+            QStringLiteral("Version \u20683\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
+                           "you like to automatically download the trial version (using your web browser)?"));
   EXPECT_TRUE(urls.urls.isEmpty());
   EXPECT_TRUE(PanelOpen()) << "the offer leaves the version panel alone";
+}
+
+TEST_F(UpdateOutcomeTest, theOffersVersionCannotTurnTheSentenceAround) {
+  press = QStringLiteral("Cancel");
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3.0.0\xE2\x81\xA9\xE2\x80\xAEgnp.exe</CurrentVersion>"));
+  EXPECT_TRUE(shown.value(0).startsWith(QStringLiteral("Version \u20683.0.0\u202Egnp.exe\u2069 is now available. (You are using")))
+      << shown.value(0).toStdString();
 }
 
 TEST_F(UpdateOutcomeTest, theActionButtonOpensTheDownloadPageAndCloses) {
@@ -104,5 +109,3 @@ TEST_F(UpdateOutcomeTest, goToWebsiteOpensTheSiteAndLeavesTheWindowOpen) {
   EXPECT_EQ(urls.urls, QStringList{ToQString(kProductWebSite)});
   EXPECT_EQ(OpenInstance<class updateWindow>(), window);
 }
-
-#include "update_outcome_test.moc"

@@ -10,6 +10,7 @@ TEST(UpdateReply, aTagValueIsTheTextUpToTheFirstEndTagAfterTheFirstStartTag) {
       {U"<A>a<A>b</A>", U"a<A>b"},  // a second start tag is part of the value
       {U"</A><A>v</A>", U"v"},      // an end tag before the start tag does not count
       {U"v</A>", U""},
+      {U"<A>v", U""},                                                           // no end tag: nothing, not the rest of the text
       {U"<a>v</a>", U""},                                                       // letter case matches exactly
       {U"<A>\u00E9 \U0001F600\r\n &amp;</A>", U"\u00E9 \U0001F600\r\n &amp;"},  // verbatim, counted in characters
   };

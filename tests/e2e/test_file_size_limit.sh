@@ -1,0 +1,19 @@
+# Under a file-size limit of 0 the save at close fails like any failed write: the old file stays as
+# it was, and the program ends normally.
+source "$(dirname "$0")/lib.sh"
+export XDG_CONFIG_HOME=$(mktemp -d)
+limited=$(mktemp)
+trap 'rm -rf "$XDG_CONFIG_HOME" "$limited"' EXIT
+prefs=$XDG_CONFIG_HOME/rozovozu.txt
+printf '#Window1Position 200,300\n' >"$prefs"
+
+printf '#!/bin/sh\nulimit -f 0\nexec "%s"\n' "$ZENDLE" >"$limited"
+chmod +x "$limited"
+ZENDLE=$limited start_zendle
+xdotool windowmove --sync "$ZWIN" 400 100
+close_window "$ZWIN"
+wait_exit
+[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+printf '#Window1Position 200,300\n' | cmp -s - "$prefs" || fail "file holds '$(cat "$prefs")'"
+[ "$(ls -A "$XDG_CONFIG_HOME")" = rozovozu.txt ] || fail "left beside it: $(ls -A "$XDG_CONFIG_HOME")"
+echo "ok"
