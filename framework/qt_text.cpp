@@ -7,6 +7,22 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 constexpr bool IsLineBreak(char32_t c) { return c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1; }
 
+// Below the first line break that is not a control character, above the control line breaks, in
+// the BMP and no surrogate: a character that crosses as it stands either way.
+constexpr bool Ordinary(char32_t c) { return c - 0x0E < 0x2028 - 0x0E; }
+
+// Copies the ordinary characters at src[i...] eight at a time, while eight are left; the compiler
+// turns both loops into vector instructions.
+template <class From, class To>
+void CopyOrdinary(const From* src, std::size_t n, std::size_t& i, To* dst, std::size_t& at) {
+  for (; i + 8 <= n; i += 8, at += 8) {
+    bool ordinary = true;
+    for (std::size_t k = 0; k < 8; ++k) ordinary &= Ordinary(src[i + k]);
+    if (!ordinary) return;
+    for (std::size_t k = 0; k < 8; ++k) dst[at + k] = static_cast<To>(src[i + k]);
+  }
+}
+
 // One pass over s. The buffer starts with one unit per character, which is always enough for the
 // rest of the text as long as no character beyond the BMP comes; such a character, taking two,
 // grows it.
@@ -17,6 +33,8 @@ QString ToQt(const String& s) {
   char16_t* dst = reinterpret_cast<char16_t*>(out.data());
   std::size_t at = 0, room = n;
   for (std::size_t i = 0; i < n; ++i) {
+    CopyOrdinary(s.data(), n, i, dst, at);
+    if (i == n) break;
     char32_t c = s[i];
     if (c < 0x10000) {
       if constexpr (lines) {
@@ -51,6 +69,8 @@ String FromQt(QStringView s) {
   char32_t* dst = out.data();
   std::size_t at = 0;
   for (std::size_t i = 0; i < n; ++i) {
+    CopyOrdinary(src, n, i, dst, at);
+    if (i == n) break;
     char32_t c = src[i];
     if (c >= 0xD800 && c <= 0xDFFF) {
       if (c <= 0xDBFF && i + 1 < n && src[i + 1] >= 0xDC00 && src[i + 1] <= 0xDFFF)

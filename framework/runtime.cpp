@@ -18,6 +18,7 @@
 #include "framework/label.h"
 #include "framework/progress_bar.h"
 #include "framework/push_button.h"
+#include "framework/qt_text.h"
 #include "framework/text_area.h"
 #include "framework/window.h"
 
@@ -64,8 +65,7 @@ String ClassNameOf(const std::exception_ptr& caught) {
   std::fflush(stderr);
   if (QApplication::instance()) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Zendle II"),
-                    QStringLiteral("An exception of class %1 was not handled. The application must shut down.")
-                        .arg(QString::fromStdString(ToUtf8(name))));
+                    QStringLiteral("An exception of class %1 was not handled. The application must shut down.").arg(ToQString(name)));
     box.setTextFormat(Qt::PlainText);
     box.exec();
   }

@@ -1,13 +1,40 @@
 #include "main_window/text_cleaning.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
+// Below this many characters the next match is usually nearer than a search would pay for.
+constexpr std::size_t kAppendedOneByOne = 8;
+
 constexpr bool Shortens(const CleaningPass& pass) {
-  return !pass.find.empty() && pass.cut < pass.find.size() && pass.replacement.size() <= pass.cut;
+  return !pass.find.empty() && pass.cut < pass.find.size() && pass.replacement.size() <= pass.cut &&
+         pass.find.size() - 1 <= kAppendedOneByOne;
 }
 static_assert(std::all_of(kCleaningPasses.begin(), kCleaningPasses.end(), Shortens),
-              "a pass must take out more than it puts in, inside its match");
+              "a pass must take out more than it puts in, inside its match, and be searchable after the appending");
+
+// Positions at, at + 1, ... at + 7 where data shows first and, span characters on, last: bit k of
+// the result for position at + k. Compared four characters at a time where the processor can.
+unsigned Candidates(const char32_t* data, std::size_t at, std::size_t span, char32_t first, char32_t last) {
+#if defined(__SSE2__)
+  const __m128i f = _mm_set1_epi32(static_cast<int>(first)), l = _mm_set1_epi32(static_cast<int>(last));
+  auto four = [&](std::size_t from) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from + span));
+    return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_and_si128(_mm_cmpeq_epi32(a, f), _mm_cmpeq_epi32(b, l)))));
+  };
+  return four(at) | four(at + 4) << 4;
+#else
+  unsigned bits = 0;
+  for (std::size_t k = 0; k < 8; ++k) bits |= static_cast<unsigned>(data[at + k] == first && data[at + k + span] == last) << k;
+  return bits;
+#endif
+}
 
 // Position of the leftmost occurrence of find in data[0, end), or end. A candidate must show the
 // find text's first and last characters in their places, which rules out nearly every position of
@@ -16,18 +43,17 @@ std::size_t Search(const char32_t* data, std::size_t end, std::u32string_view fi
   if (end < find.size()) return end;
   const std::size_t span = find.size() - 1, stop = end - span;
   const char32_t first = find.front(), last = find.back();
-  auto candidate = [&](std::size_t at) { return data[at] == first && data[at + span] == last; };
-  for (std::size_t at = 0;; ++at) {
-    while (at + 8 <= stop) {
-      bool any = false;
-      for (std::size_t k = 0; k < 8; ++k) any |= (data[at + k] == first) & (data[at + k + span] == last);
-      if (any) break;
-      at += 8;
+  std::size_t at = 0;
+  for (; at + 8 <= stop; at += 8) {
+    for (unsigned bits = Candidates(data, at, span, first, last); bits != 0; bits &= bits - 1) {
+      const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(bits));
+      if (std::equal(find.begin(), find.end(), data + candidate)) return candidate;
     }
-    while (at < stop && !candidate(at)) ++at;
-    if (at == stop) return end;
+  }
+  for (; at < stop; ++at) {
     if (std::equal(find.begin(), find.end(), data + at)) return at;
   }
+  return end;
 }
 
 // Whether data[0, size) ends with find, whose last character is already known to match.
@@ -50,14 +76,19 @@ bool EndsWith(const char32_t* data, std::size_t size, std::u32string_view find) 
 // Each change gives back fewer characters than it takes, so out stays below in and the room is
 // there; a change comes at most once per character of the text and makes fewer than (find length)
 // characters be appended again, so the sweep is linear.
-// Up to the first match nothing moves, so that one is simply searched for.
+// Long stretches without a match are not appended one by one. After kAppendedOneByOne characters
+// (at least a match less one) have been appended since the last change, the kept part's last
+// (length - 1) characters came from just before the unread part and, while the gap between the two
+// parts is at least that wide, still stand there; so one search from there finds the next match,
+// the one that completes first, and everything up to its end moves in one piece. Each search ends
+// at the change it finds, so no character is searched more than twice.
 void RunCleaningPass(String& text, const CleaningPass& pass) {
   const std::u32string_view find = pass.find;
   String reread{pass.replacement};
   reread.append(find.substr(pass.cut + 1));
   // Copies in locals: the compiler cannot tell that writing the text leaves them alone.
   const char32_t last = find.back();
-  const std::size_t length = find.size(), back = reread.size();
+  const std::size_t length = find.size(), span = length - 1, back = reread.size();
   const char32_t* const give = reread.data();
 
   char32_t* const data = text.data();
@@ -68,14 +99,31 @@ void RunCleaningPass(String& text, const CleaningPass& pass) {
   for (;;) {
     out -= length;
     in -= back;
-    for (std::size_t k = 0; k < back; ++k) data[in + k] = give[k];
-    do {
+    std::copy(give, give + back, data + in);
+    for (;;) {
+      bool matched = false;
+      for (std::size_t k = 0; k < kAppendedOneByOne && in < end && !matched; ++k) {
+        data[out++] = data[in++];
+        matched = data[out - 1] == last && EndsWith(data, out, find);
+      }
+      if (matched) break;
       if (in == end) {
         text.resize(out);
         return;
       }
-      data[out++] = data[in++];
-    } while (data[out - 1] != last || !EndsWith(data, out, find));
+      if (in - out < span) continue;
+      const std::size_t from = in - span;
+      const std::size_t stop = from + Search(data + from, end - from, find) + length;
+      if (stop > end) {
+        std::memmove(data + out, data + in, (end - in) * sizeof(char32_t));
+        text.resize(out + end - in);
+        return;
+      }
+      std::memmove(data + out, data + in, (stop - in) * sizeof(char32_t));
+      out += stop - in;
+      in = stop;
+      break;
+    }
   }
 }
 

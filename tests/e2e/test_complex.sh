@@ -7,15 +7,16 @@ start_zendle
 eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
 menu=$((HEIGHT - 472))
 
-# LF line breaks as other programs put them there; a no-break space that must stay, and one whose
-# two UTF-8 bytes were read as two characters (U+00C2 U+00A0) after a line break.
-printf '> Dear Ann,\n>\n> the plan  is fine...\n> see you\n>\n>\n>\n> Bob\n\xc3\x82\xc2\xa0x 5\xc2\xa0km\n' \
+# LF line breaks as other programs put them there; a no-break space that must stay, one whose
+# two UTF-8 bytes were read as two characters (U+00C2 U+00A0) after a line break, and a line
+# separator (U+2028), which the field shows as a line break and so must treat as one.
+printf '> Dear Ann,\n>\n> the plan  is fine...\n> see you\n>\n>\n>\n> Bob\n\xc3\x82\xc2\xa0x 5\xc2\xa0km\nline\xe2\x80\xa8 next\n' \
   | xclip -i -selection clipboard
 click_at "$ZWIN" 100 $((menu + 100))
 xdotool key ctrl+v
 click_at "$ZWIN" 165 $((menu + 244))   # Complex
 
-printf ' Dear Ann,the plan is fine.see youBobx 5\xc2\xa0km\n' >"$work/expected"
+printf ' Dear Ann,the plan is fine.see youBobx 5\xc2\xa0km\nlinenext\n' >"$work/expected"
 wait_for sh -c "xclip -o -selection clipboard >'$work/got' && cmp -s '$work/got' '$work/expected'" \
   || fail "clipboard after Complex: $(od -c "$work/got" | head -5)"
 

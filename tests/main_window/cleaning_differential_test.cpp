@@ -54,6 +54,22 @@ TEST(CleaningDifferential, randomTextsWithOrdinaryCharacters) {
   }
 }
 
+// Stretches longer than the engine appends one by one, so its searches and moves in bulk are taken,
+// also right after a change and with a match that begins before the stretch it is found in.
+TEST(CleaningDifferential, randomTextsWithLongStretchesBetweenMatches) {
+  std::mt19937 random(20261207);
+  for (int round = 0; round < 3000; ++round) {
+    std::uniform_int_distribution<std::size_t> pick(0, kSpecial.size() - 1);
+    String text;
+    for (int piece = std::uniform_int_distribution<int>(0, 12)(random); piece > 0; --piece) {
+      for (int n = std::uniform_int_distribution<int>(0, 4)(random); n > 0; --n) text += kSpecial[pick(random)];
+      text += String(std::uniform_int_distribution<std::size_t>(0, 60)(random), U'w');
+      for (int n = std::uniform_int_distribution<int>(0, 4)(random); n > 0; --n) text += kSpecial[pick(random)];
+    }
+    ExpectSameAsLiteral(text);
+  }
+}
+
 TEST(CleaningDifferential, longAdversarialRuns) {
   for (const String unit : {U">", U"\r", U" ", U".", U"\r ", U"\r\r ", U"\r\u00C2\u00A0", U"\r\r\u00C2\u00A0", U">\r", U"\r\r\r.", U". ",
                             U"\r\u00C2\u00C2\u00A0\u00A0"}) {
