@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -65,7 +66,6 @@ bool EndsWith(const char32_t* data, std::size_t size, std::u32string_view find) 
   }
   return true;
 }
-}  // namespace
 
 // Why one sweep gives the rule's result: the text under the rule is always text[0, out) followed
 // by text[in, end), and the kept part text[0, out) never holds the find text. So the leftmost match
@@ -82,7 +82,8 @@ bool EndsWith(const char32_t* data, std::size_t size, std::u32string_view find) 
 // parts is at least that wide, still stand there; so one search from there finds the next match,
 // the one that completes first, and everything up to its end moves in one piece. Each search ends
 // at the change it finds, so no character is searched more than twice.
-void RunCleaningPass(String& text, const CleaningPass& pass) {
+// The pass over data[0, end), in place; gives the length left.
+std::size_t RunPass(char32_t* const data, const std::size_t end, const CleaningPass& pass) {
   const std::u32string_view find = pass.find;
   String reread{pass.replacement};
   reread.append(find.substr(pass.cut + 1));
@@ -91,10 +92,8 @@ void RunCleaningPass(String& text, const CleaningPass& pass) {
   const std::size_t length = find.size(), span = length - 1, back = reread.size();
   const char32_t* const give = reread.data();
 
-  char32_t* const data = text.data();
-  const std::size_t end = text.size();
   const std::size_t first = Search(data, end, find);
-  if (first == end) return;
+  if (first == end) return end;
   std::size_t out = first + length, in = out;
   for (;;) {
     out -= length;
@@ -107,17 +106,13 @@ void RunCleaningPass(String& text, const CleaningPass& pass) {
         matched = data[out - 1] == last && EndsWith(data, out, find);
       }
       if (matched) break;
-      if (in == end) {
-        text.resize(out);
-        return;
-      }
+      if (in == end) return out;
       if (in - out < span) continue;
       const std::size_t from = in - span;
       const std::size_t stop = from + Search(data + from, end - from, find) + length;
       if (stop > end) {
         std::memmove(data + out, data + in, (end - in) * sizeof(char32_t));
-        text.resize(out + end - in);
-        return;
+        return out + end - in;
       }
       std::memmove(data + out, data + in, (stop - in) * sizeof(char32_t));
       out += stop - in;
@@ -127,12 +122,42 @@ void RunCleaningPass(String& text, const CleaningPass& pass) {
   }
 }
 
+// A character that no pass looks for. No match holds it and a change touches only its match, so
+// it stays where it is and no match ever reaches across it: the rule cleans the text before it and
+// the text after it each on its own, and cleaning a text ending in it means cleaning the text before.
+constexpr bool Fence(char32_t c) {
+  for (const auto& pass : kCleaningPasses) {
+    if (pass.find.find(c) != std::u32string_view::npos) return false;
+  }
+  return true;
+}
+}  // namespace
+
+void RunCleaningPass(String& text, const CleaningPass& pass) { text.resize(RunPass(text.data(), text.size(), pass)); }
+
+// Every pass over one piece while it is still in the processor's cache, rather than each pass over
+// the whole text in turn: the same result, since a piece ends with a fence, and far less memory
+// traffic.
+String ComplexCleaningInPieces(String text, std::size_t piece) {
+  char32_t* const data = text.data();
+  const std::size_t end = text.size();
+  std::size_t out = 0;
+  for (std::size_t from = 0; from < end;) {
+    std::size_t to = from + std::min(std::max<std::size_t>(piece, 1), end - from);
+    while (to < end && !Fence(data[to - 1])) ++to;
+    std::size_t left = to - from;
+    for (const auto& pass : kCleaningPasses) left = RunPass(data + from, left, pass);
+    std::memmove(data + out, data + from, left * sizeof(char32_t));
+    out += left;
+    from = to;
+  }
+  text.resize(out);
+  return text;
+}
+
 String SimpleCleaning(String text) {
   RunCleaningPass(text, kCleaningPasses[0]);
   return text;
 }
 
-String ComplexCleaning(String text) {
-  for (const auto& pass : kCleaningPasses) RunCleaningPass(text, pass);
-  return text;
-}
+String ComplexCleaning(String text) { return ComplexCleaningInPieces(std::move(text), kComplexPiece); }

@@ -38,3 +38,7 @@ void RunCleaningPass(String& text, const CleaningPass& pass);
 String SimpleCleaning(String text);
 // "Complex": all eight passes, one after another.
 String ComplexCleaning(String text);
+// The same, with the text taken in pieces of at least piece characters (the last may be shorter),
+// each through all the passes; ComplexCleaning uses pieces that fit the processor's cache.
+inline constexpr std::size_t kComplexPiece = 16 * 1024;
+String ComplexCleaningInPieces(String text, std::size_t piece);

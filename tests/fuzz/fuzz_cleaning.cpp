@@ -25,6 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       text += kAlphabet[data[i] % 16];
   }
   if (SimpleCleaning(text) != literal_cleaning::RunPass(text, literal_cleaning::Passes()[0])) std::abort();
-  if (ComplexCleaning(text) != literal_cleaning::Complex(text)) std::abort();
+  const String complex = literal_cleaning::Complex(text);
+  if (ComplexCleaning(text) != complex) std::abort();
+  // Short pieces, so the fuzzer's texts are cut into many.
+  if (ComplexCleaningInPieces(text, size == 0 ? 1 : 1 + data[0] % 8) != complex) std::abort();
   return 0;
 }

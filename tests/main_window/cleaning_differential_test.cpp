@@ -2,6 +2,7 @@
 // the passes look at, random texts with ordinary characters mixed in, and long adversarial runs.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 #include "main_window/text_cleaning.h"
@@ -13,7 +14,10 @@ const String kSpecial = U"\r .>\u00C2\u00A0";
 const String kMixed = U"\r .>\u00C2\u00A0\n\t\u00E2ab";
 
 void ExpectSameAsLiteral(const String& text) {
-  ASSERT_EQ(ComplexCleaning(text), literal_cleaning::Complex(text)) << ToUtf8(text);
+  const String complex = literal_cleaning::Complex(text);
+  ASSERT_EQ(ComplexCleaning(text), complex) << ToUtf8(text);
+  // Pieces far shorter than the texts, so they end at every kind of place.
+  for (std::size_t piece : {1u, 2u, 5u}) ASSERT_EQ(ComplexCleaningInPieces(text, piece), complex) << "pieces of " << piece;
   for (std::size_t i = 0; i < kCleaningPasses.size(); ++i) {
     String swept = text;
     RunCleaningPass(swept, kCleaningPasses[i]);
@@ -68,6 +72,18 @@ TEST(CleaningDifferential, randomTextsWithLongStretchesBetweenMatches) {
     }
     ExpectSameAsLiteral(text);
   }
+}
+
+// Mail longer than many of the pieces Complex takes it in, against the whole text as one piece
+// (which the tests above hold to the rule).
+TEST(CleaningDifferential, complexOnLongMailEqualsTheWholeTextAtOnce) {
+  std::mt19937 random(20261208);
+  const std::array<String, 10> kBits{U"> ", U">", U"\r", U"\r\r\r\r", U"  ", U"...", U". ", U"\u00C2\u00A0", U"word", U" "};
+  String text;
+  while (text.size() < 5 * kComplexPiece) text += kBits[random() % kBits.size()];
+  // A long stretch with no character that ends a piece, across where a piece would end.
+  text.insert(2 * kComplexPiece - 100, Repeat(U"\r\r \u00C2\u00A0.>", kComplexPiece / 3));
+  EXPECT_EQ(ComplexCleaning(text), ComplexCleaningInPieces(text, text.size()));
 }
 
 TEST(CleaningDifferential, longAdversarialRuns) {
