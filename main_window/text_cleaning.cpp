@@ -1,6 +1,7 @@
 #include "main_window/text_cleaning.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <utility>
@@ -125,12 +126,15 @@ std::size_t RunPass(char32_t* const data, const std::size_t end, const CleaningP
 // A character that no pass looks for. No match holds it and a change touches only its match, so
 // it stays where it is and no match ever reaches across it: the rule cleans the text before it and
 // the text after it each on its own, and cleaning a text ending in it means cleaning the text before.
-constexpr bool Fence(char32_t c) {
+// The passes look only for characters below 256, so a table tells them at once.
+constexpr std::array<bool, 256> kLookedFor = [] {
+  std::array<bool, 256> looked{};
   for (const auto& pass : kCleaningPasses) {
-    if (pass.find.find(c) != std::u32string_view::npos) return false;
+    for (char32_t c : pass.find) looked.at(c) = true;  // .at: a character beyond the table fails to compile
   }
-  return true;
-}
+  return looked;
+}();
+bool Fence(char32_t c) { return c >= kLookedFor.size() || !kLookedFor[c]; }
 }  // namespace
 
 void RunCleaningPass(String& text, const CleaningPass& pass) { text.resize(RunPass(text.data(), text.size(), pass)); }
