@@ -1,5 +1,6 @@
 #include "framework/text_area.h"
 
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <optional>
 #include <utility>
@@ -15,6 +16,15 @@ class TextAreaWidget final : public QPlainTextEdit {
 
   // What SetText last gave Qt, while the document still holds exactly that.
   std::optional<QString> handedOver;
+
+ protected:
+  // Cut, Copy and dragging give the selection as Text would (Qt's own would turn no-break spaces
+  // into blanks), with the clipboard's line breaks.
+  QMimeData* createMimeDataFromSelection() const override {
+    auto* data = new QMimeData;
+    data->setText(ToQtLines(FromQtLines(textCursor().selectedText())));
+    return data;
+  }
 };
 
 TextAreaWidget& Edit(QWidget& w) { return static_cast<TextAreaWidget&>(w); }
