@@ -1,10 +1,14 @@
-# Quoted mail through the real clipboard: paste it into the field, press "Complex", and read the
-# cleaned text back from the clipboard while the program still owns it.
+# Quoted mail through the real clipboard: paste it into the field through the Edit menu's
+# mnemonics, press "Complex", read the cleaned text back from the clipboard while the program still
+# owns it, and close the window as a window manager does: the program ends with status 0.
 source "$(dirname "$0")/lib.sh"
 export XDG_CONFIG_HOME=$E2E_TMP/config
 work=$E2E_TMP
 start_zendle
 eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
+[ "$WIDTH" = 450 ] || fail "width $WIDTH, expected 450"
+[ "$HEIGHT" -gt 472 ] && [ "$HEIGHT" -lt 520 ] || fail "height $HEIGHT: 472 plus a menu bar expected"
+# Menu bar height: the content area starts below it.
 menu=$((HEIGHT - 472))
 
 # LF line breaks as other programs put them there; a no-break space that must stay, one whose
@@ -13,7 +17,7 @@ menu=$((HEIGHT - 472))
 printf '> Dear Ann,\n>\n> the plan  is fine...\n> see you\n>\n>\n>\n> Bob\n\xc3\x82\xc2\xa0x 5\xc2\xa0km\nline\xe2\x80\xa8 next\n' \
   | xclip -i -selection clipboard
 click_at "$ZWIN" 100 $((menu + 100))
-xdotool key ctrl+v
+xdotool key alt+e p
 click_at "$ZWIN" 165 $((menu + 244))   # Complex
 
 printf ' Dear Ann,the plan is fine.see youBobx 5\xc2\xa0km\nlinenext\n' >"$work/expected"

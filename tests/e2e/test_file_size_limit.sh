@@ -7,7 +7,9 @@ trap 'rm -rf "$XDG_CONFIG_HOME" "$limited"' EXIT
 prefs=$XDG_CONFIG_HOME/rozovozu.txt
 printf '#Window1Position 200,300\n' >"$prefs"
 
-printf '#!/bin/sh\nulimit -f 0\nexec "%s"\n' "$ZENDLE" >"$limited"
+# The limit would also stop the program's messages from reaching the log (and with them the X
+# server's refusal that start_zendle retries on), so they go through a pipe opened before it.
+printf '#!/bin/bash\nexec > >(cat) 2>&1\nulimit -f 0\nexec "%s"\n' "$ZENDLE" >"$limited"
 chmod +x "$limited"
 ZENDLE=$limited start_zendle
 xdotool windowmove --sync "$ZWIN" 400 100

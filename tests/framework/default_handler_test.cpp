@@ -46,9 +46,3 @@ TEST(DefaultHandlerDeathTest, anExceptionFromAButtonIsReportedByClassAndEndsTheP
   EXPECT_EXIT(ClickButtonThatThrows([] { throw NilObjectException("test"); }), ::testing::ExitedWithCode(1),
               "unhandled exception: NilObjectException(.|\n)*box said: .*NilObjectException");
 }
-
-TEST(DefaultHandlerDeathTest, aStandardLibraryExceptionIsReportedTooNeverTerminate) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(ClickButtonThatThrows([] { throw std::runtime_error("boom"); }), ::testing::ExitedWithCode(1),
-              "unhandled exception: std::runtime_error(.|\n)*box said: .*std::runtime_error");
-}
