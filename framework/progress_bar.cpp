@@ -25,7 +25,6 @@ QWidget* ProgressBar::CreateWidget(QWidget* parent) {
   return bar;
 }
 
-std::int32_t ProgressBar::Maximum() const { return Bar(LiveWidget()).maximum(); }
 void ProgressBar::SetMaximum(std::int32_t maximum) { Bar(LiveWidget()).setRange(0, maximum < 0 ? 0 : maximum); }
 void ProgressBar::SetValue(std::int32_t value) { Bar(LiveWidget()).setValue(value); }
 

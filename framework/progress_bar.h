@@ -7,7 +7,6 @@ class ProgressBar : public RectControl {
   static const ClassRecord& ClassInfo();
   const ClassRecord& Record() const override { return ClassInfo(); }
 
-  std::int32_t Maximum() const;
   void SetMaximum(std::int32_t maximum);  // 0: a bar that moves without measuring
   void SetValue(std::int32_t value);
 
