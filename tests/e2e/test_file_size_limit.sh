@@ -1,9 +1,9 @@
 # Under a file-size limit of 0 the save at close fails like any failed write: the old file stays as
 # it was, and the program ends normally.
 source "$(dirname "$0")/lib.sh"
-export XDG_CONFIG_HOME=$(mktemp -d)
-limited=$(mktemp)
-trap 'rm -rf "$XDG_CONFIG_HOME" "$limited"' EXIT
+export XDG_CONFIG_HOME=$E2E_TMP/config
+mkdir "$XDG_CONFIG_HOME"
+limited=$E2E_TMP/limited
 prefs=$XDG_CONFIG_HOME/rozovozu.txt
 printf '#Window1Position 200,300\n' >"$prefs"
 
