@@ -34,8 +34,11 @@ std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
   const int fd = ::open(QFile::encodeName(ToQString(path_)).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return nullptr;
   struct stat info {};
-  const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  std::string bytes(regular ? kMostTextFileBytes + 1 : 0, '\0');
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  std::string bytes(kMostTextFileBytes + 1, '\0');
   std::size_t got = 0;
   while (got < bytes.size()) {
     const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
@@ -44,7 +47,6 @@ std::shared_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
     got += static_cast<std::size_t>(n);
   }
   ::close(fd);
-  if (!regular) return nullptr;
   bytes.resize(got);
   if (got > kMostTextFileBytes) {
     const auto lastEnd = bytes.find_last_of("\r\n", kMostTextFileBytes - 1);
