@@ -1,7 +1,7 @@
 #include "update_check/self_test.h"
 
 #include "framework/application.h"
-#include "update_check/control_design.h"
+#include "update_check/control_rows.h"
 #include "update_check/update_window.h"
 
 const ClassRecord& selfTest::ClassInfo() {

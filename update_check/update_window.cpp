@@ -6,7 +6,7 @@
 #include "framework/msg_box.h"
 #include "framework/show_url.h"
 #include "main_window/window1.h"
-#include "update_check/control_design.h"
+#include "update_check/control_rows.h"
 #include "update_check/self_test.h"
 
 const ClassRecord& updateWindowhp::ClassInfo() {
