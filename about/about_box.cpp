@@ -105,7 +105,7 @@ void AboutBox::CreateControls0() {
         .Text("Text", text).Int("TextAlign", align).Bool("Multiline", multiline)
         .Text("DataField", U"").Text("DataSource", U"").Bool("Transparent", false).Bool("Selectable", false)
         .Colour("TextColor", 0x000000),
-        [size](Label& c) { if (size > 0) c.SetTextSize(size); });
+        [size](Label& c) { c.SetTextSize(size); });
     if (open) built->Open = Delegate(*this, name + U"_Open", U"( Label )", open);
   };
 
