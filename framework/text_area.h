@@ -27,14 +27,15 @@ class TextArea : public RectControl {
 
   std::optional<PropertySetter> PropertySetterFor(std::string_view key) override;
 
-  // Framework-internal: the text with Qt's line breaks. Right after SetText it is the text Qt was
-  // given, handed over once without reading the field back; that is exactly what a read gives.
-  QString TakeQtText();
-
  protected:
   QWidget* CreateWidget(QWidget* parent) override;
 
  private:
+  friend class Clipboard;
+  // The text with Qt's line breaks. Right after SetText it is the text Qt was given, handed over
+  // once without reading the field back; that is exactly what a read gives.
+  QString TakeQtText();
+
   static const PropertyKey<TextArea> kPropertyKeys[];
   void ApplyColours();
 
