@@ -2,6 +2,7 @@
 
 #include "addresses/addresses.h"
 #include "framework/application.h"
+#include "framework/control_rows.h"
 #include "framework/show_url.h"
 
 namespace {
@@ -9,34 +10,6 @@ const String kCredits = U"Developed by:\rMira Okafor\r\rLead tester:\rTomas Lind
 // Shown until the label opens and shows the running version.
 const String kVersionPlaceholder = U"2.0.0 Intel";
 
-// Shared by all seven controls: each sits on the window itself, enabled, visible, upright, unlocked.
-PropertyList Placed(const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex,
-                    const String& font, bool bold) {
-  PropertyList list;
-  list.Text("Name", name)
-      .Text("InitialParent", U"")
-      .Int("Left", left)
-      .Int("Top", top)
-      .Int("Width", width)
-      .Int("Height", height)
-      .Int("TabIndex", tabIndex)
-      .Text("TextFont", font)
-      .Bool("Bold", bold)
-      .Bool("Underline", false)
-      .Bool("Italic", false)
-      .Bool("AutoDeactivate", true)
-      .Text("HelpTag", U"")
-      .Bool("Visible", true)
-      .Bool("Enabled", true)
-      .Bool("TabStop", true)
-      .Int("TabPanelIndex", 0)
-      .Bool("LockLeft", false)
-      .Bool("LockTop", false)
-      .Bool("LockRight", false)
-      .Bool("LockBottom", false)
-      .Int("Index", -2147483648);
-  return list;
-}
 }  // namespace
 
 const ClassRecord& AboutBox::ClassInfo() {
@@ -93,15 +66,16 @@ void AboutBox::CreateControls() { CreateControls0(); }
 void AboutBox::CreateControls0() {
   auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                     std::int32_t tabIndex, const String& caption, bool isDefault, void (AboutBox::*action)(PushButton&)) {
-    BuildControl<PushButton>(name, Placed(name, left, top, width, height, tabIndex, U"System", true)
-        .Text("Caption", caption).Bool("Default", isDefault).Bool("Cancel", false).Int("ButtonStyle", 0))
+    BuildControl<PushButton>(name, PlacedControl(left, top, width, height, tabIndex, Locks::None).Text("Name", name).Bool("TabStop", true)
+        .Append(OnWindow()).Append(Upright()).Append(ButtonRows(caption, true, isDefault, false)))
         ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
   };
   // Size 0 leaves the framework's default size.
   auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                    std::int32_t tabIndex, const String& text, const String& font, double size, bool bold, std::int32_t align,
                    bool multiline, void (AboutBox::*open)(Label&) = nullptr) {
-    auto built = BuildControl<Label>(name, Placed(name, left, top, width, height, tabIndex, font, bold)
+    auto built = BuildControl<Label>(name, PlacedControl(left, top, width, height, tabIndex, Locks::None).Text("Name", name).Bool("TabStop", true)
+        .Append(OnWindow()).Append(Upright()).Append(Font(font, bold))
         .Text("Text", text).Int("TextAlign", align).Bool("Multiline", multiline)
         .Text("DataField", U"").Text("DataSource", U"").Bool("Transparent", false).Bool("Selectable", false)
         .Colour("TextColor", 0x000000),

@@ -50,6 +50,12 @@ PropertyList& PropertyList::Text(std::string_view key, const String& value) {
   return *this;
 }
 
+PropertyList& PropertyList::Append(const PropertyList& more) {
+  const std::vector<std::uint8_t> entries = more.bytes_;  // more may be this list itself
+  bytes_.insert(bytes_.end(), entries.begin(), entries.end());
+  return *this;
+}
+
 void SetProperties(PropertyTarget& target, const std::vector<std::uint8_t>& list) {
   const std::uint8_t* p = list.data();
   std::size_t pos = 0;

@@ -45,6 +45,8 @@ class PropertyList {
   PropertyList& Int(std::string_view key, std::int32_t value);
   PropertyList& Colour(std::string_view key, std::uint32_t rgb);
   PropertyList& Text(std::string_view key, const String& value);
+  // Adds the entries of more after these.
+  PropertyList& Append(const PropertyList& more);
 
   const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
 

@@ -1,6 +1,7 @@
 #include "main_window/window1.h"
 
 #include "framework/clipboard.h"
+#include "framework/control_rows.h"
 #include "framework/runtime.h"
 #include "main_window/text_cleaning.h"
 #include "menu_bar/menu_bar1.h"
@@ -15,21 +16,6 @@ const String kHelpText2 =
     U"Click on the \"Clear\" button to clear the text from the field.  "
     U"Check the \"Auto Clear\" checkbox to clear the field when the \"Zendle\" button is clicked.";
 const String kIconCredit = U"Icon credit: Mira Holloway, Quarry Stock Icons";
-
-// clang-format off
-enum class Locks { None, LeftTop, LeftTopRight };
-
-// Shared by every control of this window: enabled, visible, upright, in no control set.
-PropertyList Placed(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex, Locks locks) {
-  PropertyList list;
-  list.Int("Left", left).Int("Top", top).Int("Width", width).Int("Height", height).Int("TabIndex", tabIndex)
-      .Bool("Enabled", true).Bool("Visible", true).Bool("Italic", false).Bool("Underline", false)
-      .Int("Index", -2147483648)
-      .Bool("LockLeft", locks != Locks::None).Bool("LockTop", locks != Locks::None)
-      .Bool("LockRight", locks == Locks::LeftTopRight).Bool("LockBottom", false);
-  return list;
-}
-// clang-format on
 }  // namespace
 
 // clang-format off
@@ -84,8 +70,8 @@ void Window1::CreateControls() { CreateControls0(); }
 void Window1::CreateControls0() {
   auto textArea = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                       std::int32_t tabIndex, Locks locks) {
-    BuildControl<TextArea>(name, Placed(left, top, width, height, tabIndex, locks)
-        .Text("TextFont", U"System").Bool("Bold", false).Bool("TabStop", true).Bool("Border", true)
+    BuildControl<TextArea>(name, PlacedControl(left, top, width, height, tabIndex, locks).Append(Upright())
+        .Append(Font(U"System", false)).Bool("TabStop", true).Bool("Border", true)
         .Bool("Multiline", true).Bool("ScrollbarVertical", true).Bool("ScrollbarHorizontal", false)
         .Bool("Styled", false).Bool("UseFocusRing", true).Bool("HideSelection", true).Bool("Spellcheck", true)
         .Bool("ReadOnly", false).Int("LimitText", 0).Bool("AcceptTabs", false).Int("Alignment", 0)
@@ -94,21 +80,19 @@ void Window1::CreateControls0() {
   };
   auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                     std::int32_t tabIndex, Locks locks, const String& caption, void (Window1::*action)(PushButton&)) {
-    BuildControl<PushButton>(name, Placed(left, top, width, height, tabIndex, locks)
-        .Text("Caption", caption).Text("TextFont", U"System").Bool("Bold", true)
-        .Bool("TabStop", true).Bool("Default", false).Bool("Cancel", false).Int("ButtonStyle", 0))
+    BuildControl<PushButton>(name, PlacedControl(left, top, width, height, tabIndex, locks).Append(Upright())
+        .Append(ButtonRows(caption, true, false, false)).Bool("TabStop", true))
         ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
   };
   auto checkBox = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                       std::int32_t tabIndex, Locks locks, const String& caption) {
-    BuildControl<CheckBox>(name, Placed(left, top, width, height, tabIndex, locks)
-        .Text("Caption", caption).Text("TextFont", U"System").Bool("Bold", true)
-        .Bool("TabStop", true).Bool("Value", false).Int("State", 0));
+    BuildControl<CheckBox>(name, PlacedControl(left, top, width, height, tabIndex, locks).Append(Upright())
+        .Append(Font(U"System", true)).Text("Caption", caption).Bool("TabStop", true).Bool("Value", false).Int("State", 0));
   };
   auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                    std::int32_t tabIndex, Locks locks, const String& text, const String& font, bool bold, bool multiline) {
-    BuildControl<Label>(name, Placed(left, top, width, height, tabIndex, locks)
-        .Text("Text", text).Text("TextFont", font).Bool("Bold", bold).Int("TextAlign", 1)
+    BuildControl<Label>(name, PlacedControl(left, top, width, height, tabIndex, locks).Append(Upright())
+        .Append(Font(font, bold)).Text("Text", text).Int("TextAlign", 1)
         .Bool("Multiline", multiline).Bool("Selectable", false).Bool("Transparent", false)
         .Colour("TextColor", 0x000000).Bool("TabStop", false));
   };

@@ -1,7 +1,7 @@
 #include "update_check/self_test.h"
 
 #include "framework/application.h"
-#include "update_check/control_rows.h"
+#include "framework/control_rows.h"
 #include "update_check/update_window.h"
 
 const ClassRecord& selfTest::ClassInfo() {
@@ -51,14 +51,15 @@ void selfTest::CreateControls() { CreateControls0(); }
 void selfTest::CreateControls0() {
   auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                    std::int32_t tabIndex, const String& text, std::int32_t align, void (selfTest::*open)(Label&) = nullptr) {
-    auto built = BuildControl<Label>(name, PlacedControl(left, top, width, height, tabIndex)
-        .Text("Text", text).Text("TextFont", U"System").Bool("Bold", true).Int("TextAlign", align)
+    auto built = BuildControl<Label>(name, PlacedControl(left, top, width, height, tabIndex, Locks::LeftTop).Bool("TabStop", true)
+        .Append(Font(U"System", true)).Text("Text", text).Int("TextAlign", align)
         .Bool("Multiline", false).Bool("Selectable", false).Bool("Transparent", false).Colour("TextColor", 0x000000));
     if (open) built->Open = Delegate(*this, name + U"_Open", U"( Label )", open);
   };
   auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                     std::int32_t tabIndex, const String& caption, bool isDefault, void (selfTest::*action)(PushButton&)) {
-    BuildControl<PushButton>(name, ButtonRows(PlacedControl(left, top, width, height, tabIndex), caption, true, isDefault, false))
+    BuildControl<PushButton>(name, PlacedControl(left, top, width, height, tabIndex, Locks::LeftTop).Bool("TabStop", true)
+        .Append(ButtonRows(caption, true, isDefault, false)))
         ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
   };
 

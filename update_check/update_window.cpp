@@ -2,11 +2,11 @@
 
 #include "addresses/addresses.h"
 #include "framework/application.h"
+#include "framework/control_rows.h"
 #include "framework/message_dialog.h"
 #include "framework/msg_box.h"
 #include "framework/show_url.h"
 #include "main_window/window1.h"
-#include "update_check/control_rows.h"
 #include "update_check/self_test.h"
 
 const ClassRecord& updateWindowhp::ClassInfo() {
@@ -64,27 +64,19 @@ void updateWindow::Layout() {
 
 void updateWindow::CreateControls() { CreateControls0(); }
 
-namespace {
-PropertyList Placed(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, std::int32_t tabIndex) {
-  PropertyList list = PlacedControl(left, top, width, height, tabIndex);
-  list.Bool("AutoDeactivate", true).Int("TabPanelIndex", 0).Text("HelpTag", U"").Text("InitialParent", U"");
-  return list;
-}
-}  // namespace
-
 // clang-format off
 void updateWindow::CreateControls0() {
   auto label = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                    std::int32_t tabIndex, const String& text, const String& font, double size) {
-    BuildControl<Label>(name, Placed(left, top, width, height, tabIndex)
-        .Text("Text", text).Text("TextFont", font).Bool("Bold", false).Bool("Italic", false).Bool("Underline", false)
-        .Int("TextAlign", 0).Colour("TextColor", 0x000000).Bool("Multiline", false).Bool("Selectable", false)
+    BuildControl<Label>(name, PlacedControl(left, top, width, height, tabIndex, Locks::LeftTop).Bool("TabStop", true)
+        .Append(OnWindow()).Append(Upright()).Append(Font(font, false)).Text("Text", text).Int("TextAlign", 0).Colour("TextColor", 0x000000).Bool("Multiline", false).Bool("Selectable", false)
         .Bool("Transparent", false).Text("DataField", U"").Text("DataSource", U""),
         [size](Label& c) { c.SetTextSize(size); });
   };
   auto progressBar = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                          std::int32_t tabIndex, std::int32_t maximum) {
-    BuildControl<ProgressBar>(name, Placed(left, top, width, height, tabIndex).Int("Maximum", maximum).Int("Value", 0));
+    BuildControl<ProgressBar>(name, PlacedControl(left, top, width, height, tabIndex, Locks::LeftTop).Bool("TabStop", true)
+        .Append(OnWindow()).Int("Maximum", maximum).Int("Value", 0));
   };
   auto socket = [&](const String& name) {
     auto built = BuildControl<updateWindowhp>(name, PropertyList()
@@ -96,8 +88,8 @@ void updateWindow::CreateControls0() {
   auto button = [&](const String& name, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                     std::int32_t tabIndex, const String& caption, bool isDefault, bool isCancel,
                     void (updateWindow::*action)(PushButton&)) {
-    BuildControl<PushButton>(name, ButtonRows(Placed(left, top, width, height, tabIndex).Bool("Italic", false).Bool("Underline", false),
-                                              caption, false, isDefault, isCancel))
+    BuildControl<PushButton>(name, PlacedControl(left, top, width, height, tabIndex, Locks::LeftTop).Bool("TabStop", true)
+        .Append(OnWindow()).Append(Upright()).Append(ButtonRows(caption, false, isDefault, isCancel)))
         ->Action = Delegate(*this, name + U"_Action", U"( PushButton )", action);
   };
 
