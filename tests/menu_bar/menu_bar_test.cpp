@@ -21,13 +21,13 @@ class MenuBarTest : public ProgramFixture {
     emit Bar()->findChild<QMenu*>(QStringLiteral("EditMenu"))->aboutToShow();
     return Action(name)->isEnabled();
   }
-  // The main window's field, with the keyboard focus.
-  static void FocusTheField() {
+  // Gives the main window's field the keyboard focus; false when it never arrives.
+  [[nodiscard]] static bool FocusTheField() {
     auto w = Window1();
     QWidget* field = w->EditField1()->Widget();
     w->TopLevelWidget()->activateWindow();
     field->setFocus();
-    ASSERT_TRUE(testing_support::WaitUntil([&] { return QApplication::focusWidget() == field; }));
+    return testing_support::WaitUntil([&] { return QApplication::focusWidget() == field; });
   }
 };
 
@@ -50,7 +50,7 @@ class OfferedOnly final : public QMimeData {
 }  // namespace
 
 TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
-  FocusTheField();
+  ASSERT_TRUE(FocusTheField());
   auto w = Window1();
   QWidget* field = w->EditField1()->Widget();
   QApplication::clipboard()->clear();
@@ -73,7 +73,7 @@ TEST_F(MenuBarTest, editCommandsFollowTheFocusedFieldAndActOnIt) {
 }
 
 TEST_F(MenuBarTest, pasteIsEnabledByWhatTheClipboardOffersWithoutFetchingIt) {
-  FocusTheField();
+  ASSERT_TRUE(FocusTheField());
   int fetches = 0;
   QApplication::clipboard()->setMimeData(new OfferedOnly(QStringLiteral("text/plain"), fetches));
   EXPECT_TRUE(Enabled("EditPaste"));
