@@ -50,20 +50,11 @@ void Throughput(benchmark::State& state, Cleaning clean) {
   for (auto _ : state) state.SetIterationTime(BestSeconds(text, clean, 1));
   state.counters["chars_per_s"] = benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
 }
-BENCHMARK_CAPTURE(Throughput, simple_mail, Simple)
-    ->ArgName("chars")
-    ->Arg(Ki)
-    ->Arg(Mi)
-    ->Arg(64 * Mi)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Throughput, complex_mail, Complex)
-    ->ArgName("chars")
-    ->Arg(Ki)
-    ->Arg(Mi)
-    ->Arg(64 * Mi)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+void MailSizes(benchmark::internal::Benchmark* b) {
+  b->ArgName("chars")->Arg(Ki)->Arg(Mi)->Arg(64 * Mi)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+BENCHMARK_CAPTURE(Throughput, simple_mail, Simple)->Apply(MailSizes);
+BENCHMARK_CAPTURE(Throughput, complex_mail, Complex)->Apply(MailSizes);
 
 // previous_x: how many times longer the engine before bulk skipping takes on mail that never
 // repeats, so no pattern is learnt by the branch predictor.

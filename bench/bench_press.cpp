@@ -77,18 +77,11 @@ void Press(benchmark::State& state, Button button, String (*clean)(String)) {
   if (QApplication::clipboard()->text() != setup.bare) state.SkipWithError("the clipboard does not hold the cleaned text");
   state.counters["qt_x"] = press / bare;
 }
-BENCHMARK_CAPTURE(Press, simple, &Window1::Zendle1, &SimpleCleaning)
-    ->ArgName("chars")
-    ->Arg(10 * Mi)
-    ->Iterations(5)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Press, complex, &Window1::Zendle2, &ComplexCleaning)
-    ->ArgName("chars")
-    ->Arg(10 * Mi)
-    ->Iterations(5)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+void TenMiPresses(benchmark::internal::Benchmark* b) {
+  b->ArgName("chars")->Arg(10 * Mi)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+}
+BENCHMARK_CAPTURE(Press, simple, &Window1::Zendle1, &SimpleCleaning)->Apply(TenMiPresses);
+BENCHMARK_CAPTURE(Press, complex, &Window1::Zendle2, &ComplexCleaning)->Apply(TenMiPresses);
 
 // Resident memory in bytes, now and at its peak since the peak was last reset.
 std::size_t StatusField(const char* name) {
