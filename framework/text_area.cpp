@@ -25,6 +25,13 @@ class TextAreaWidget final : public QPlainTextEdit {
     data->setText(ToQtLines(FromQtLines(textCursor().selectedText())));
     return data;
   }
+
+  // Every paste, middle click and drop lands here. Qt 6.4's own insertion reads the first of the
+  // offered formats unchecked, and crashes when the clipboard's owner offers none or refuses; only
+  // an offer with text goes on to it.
+  void insertFromMimeData(const QMimeData* source) override {
+    if (source && source->hasText()) QPlainTextEdit::insertFromMimeData(source);
+  }
 };
 
 TextAreaWidget& Edit(QWidget& w) { return static_cast<TextAreaWidget&>(w); }

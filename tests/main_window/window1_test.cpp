@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -171,4 +172,22 @@ TEST_F(DarkThemeTest, theFieldIsBlackOnWhite_hidesItsSelectionWithoutFocus_alway
   edit.setFocus();
   edit.setCursorWidth(0);  // a blinking cursor would make the picture depend on timing
   EXPECT_NE(shown(), plain) << "with focus it is";
+}
+
+// Nothing to paste: a clipboard with no formats at all, or formats without text, pasted by key or
+// by the Edit menu. The field keeps what it held.
+TEST_F(Window1Test, pastingNothingKeepsTheField) {
+  auto w = Window1();
+  auto& edit = Edit(*w);
+  edit.setFocus();
+  QTest::keyClicks(&edit, "typed");
+  for (const char* format : {"", "image/png"}) {
+    auto* offer = new QMimeData;
+    if (*format) offer->setData(QString::fromLatin1(format), "\x89PNG");
+    QApplication::clipboard()->setMimeData(offer);
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+    w->EditField1()->Paste();
+    EXPECT_EQ(w->EditField1()->Text(), U"typed") << "offering: " << (*format ? format : "no format");
+  }
 }
