@@ -191,3 +191,19 @@ TEST_F(Window1Test, pastingNothingKeepsTheField) {
     EXPECT_EQ(w->EditField1()->Text(), U"typed") << "offering: " << (*format ? format : "no format");
   }
 }
+
+// The field's frame tells whether typing goes there, as the style's own text inputs do.
+TEST_F(Window1Test, theFieldsFrameShowsTheFocus) {
+  auto w = Window1();
+  w->TopLevelWidget()->activateWindow();
+  QPlainTextEdit& edit = Edit(*w);
+  edit.setCursorWidth(0);  // a blinking cursor would make the picture depend on timing
+  auto frame = [&] { return edit.grab().toImage().copy(0, 0, edit.width(), 2); };
+  w->Zendle1()->Widget()->setFocus();
+  const QImage unfocused = frame();
+  edit.setFocus();
+  ASSERT_TRUE(edit.hasFocus());
+  EXPECT_NE(frame(), unfocused);
+  w->Zendle1()->Widget()->setFocus();
+  EXPECT_EQ(frame(), unfocused);
+}
