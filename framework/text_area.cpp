@@ -1,7 +1,10 @@
 #include "framework/text_area.h"
 
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <optional>
 #include <utility>
 
@@ -16,14 +19,46 @@ class TextAreaWidget final : public QPlainTextEdit {
 
   // What SetText last gave Qt, while the document still holds exactly that.
   std::optional<QString> handedOver;
+  bool focusRing = false;
 
  protected:
+  // A framed panel looks the same with and without focus; a field with a focus ring draws its frame
+  // as the style draws a focused text input's.
+  bool event(QEvent* e) override {
+    const bool handled = QPlainTextEdit::event(e);
+    if (e->type() == QEvent::Paint && focusRing && frameShape() != QFrame::NoFrame) {
+      QStyleOptionFrame frame;
+      frame.initFrom(this);
+      frame.rect = frameRect();
+      frame.lineWidth = frameWidth();
+      frame.state |= QStyle::State_Sunken;
+      QPainter painter(this);
+      style()->drawPrimitive(QStyle::PE_FrameLineEdit, &frame, &painter, this);
+    }
+    return handled;
+  }
+  void focusInEvent(QFocusEvent* e) override {
+    QPlainTextEdit::focusInEvent(e);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    QPlainTextEdit::focusOutEvent(e);
+    update();
+  }
+
   // Cut, Copy and dragging give the selection as Text would (Qt's own would turn no-break spaces
   // into blanks), with the clipboard's line breaks.
   QMimeData* createMimeDataFromSelection() const override {
     auto* data = new QMimeData;
     data->setText(ToQtLines(FromQtLines(textCursor().selectedText())));
     return data;
+  }
+
+  // Every paste, middle click and drop lands here. Qt 6.4's own insertion reads the first of the
+  // offered formats unchecked, and crashes when the clipboard's owner offers none or refuses; only
+  // an offer with text goes on to it.
+  void insertFromMimeData(const QMimeData* source) override {
+    if (source && source->hasText()) QPlainTextEdit::insertFromMimeData(source);
   }
 };
 
@@ -60,7 +95,10 @@ const PropertyKey<TextArea> TextArea::kPropertyKeys[] = {
     {"BackColor", PropertyKind::Color, StoreProperty<&TextArea::backColor_, &TextArea::ApplyColours>},
     {"Multiline", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // always multi-line
     {"Styled", PropertyKind::Boolean, IgnoreProperty<TextArea>},     // always plain text
-    {"UseFocusRing", PropertyKind::Boolean, IgnoreProperty<TextArea>},
+    {"UseFocusRing", PropertyKind::Boolean,
+     [](TextArea& t, const PropertyValue& v) {
+       if (auto* w = t.Widget()) Edit(*w).focusRing = std::get<bool>(v);
+     }},
     {"Spellcheck", PropertyKind::Boolean, IgnoreProperty<TextArea>},  // no spell checker on Linux
     {"LimitText", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: no limit
     {"Alignment", PropertyKind::Integer, IgnoreProperty<TextArea>},   // 0: the default, left

@@ -6,7 +6,8 @@ class QString;
 
 // A multi-line plain-text field. Its one line break is CR (13): every character it shows as a line
 // break (pasted CR LF, LF, CR, U+2028 from Shift+Enter, U+2029) reads back as CR, and Text gives
-// every other character exactly as it stands (no-break spaces too).
+// every other character exactly as it stands (no-break spaces too). A paste or drop that offers no
+// text leaves the field as it is.
 class TextArea : public RectControl {
  public:
   static const ClassRecord& ClassInfo();

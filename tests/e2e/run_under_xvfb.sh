@@ -4,6 +4,7 @@ set -euo pipefail
 script=$1
 export ZENDLE=$2
 export WM_DELETE=$3
+export CLIP_OWNER=$4
 # Everything a run writes lives in one folder of its own, removed at the end however the run ends.
 tmp=$(mktemp -d)
 displayfile=$tmp/display

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -171,4 +172,38 @@ TEST_F(DarkThemeTest, theFieldIsBlackOnWhite_hidesItsSelectionWithoutFocus_alway
   edit.setFocus();
   edit.setCursorWidth(0);  // a blinking cursor would make the picture depend on timing
   EXPECT_NE(shown(), plain) << "with focus it is";
+}
+
+// Nothing to paste: a clipboard with no formats at all, or formats without text, pasted by key or
+// by the Edit menu. The field keeps what it held.
+TEST_F(Window1Test, pastingNothingKeepsTheField) {
+  auto w = Window1();
+  auto& edit = Edit(*w);
+  edit.setFocus();
+  QTest::keyClicks(&edit, "typed");
+  for (const char* format : {"", "image/png"}) {
+    auto* offer = new QMimeData;
+    if (*format) offer->setData(QString::fromLatin1(format), "\x89PNG");
+    QApplication::clipboard()->setMimeData(offer);
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+    w->EditField1()->Paste();
+    EXPECT_EQ(w->EditField1()->Text(), U"typed") << "offering: " << (*format ? format : "no format");
+  }
+}
+
+// The field's frame tells whether typing goes there, as the style's own text inputs do.
+TEST_F(Window1Test, theFieldsFrameShowsTheFocus) {
+  auto w = Window1();
+  w->TopLevelWidget()->activateWindow();
+  QPlainTextEdit& edit = Edit(*w);
+  edit.setCursorWidth(0);  // a blinking cursor would make the picture depend on timing
+  auto frame = [&] { return edit.grab().toImage().copy(0, 0, edit.width(), 2); };
+  w->Zendle1()->Widget()->setFocus();
+  const QImage unfocused = frame();
+  edit.setFocus();
+  ASSERT_TRUE(edit.hasFocus());
+  EXPECT_NE(frame(), unfocused);
+  w->Zendle1()->Widget()->setFocus();
+  EXPECT_EQ(frame(), unfocused);
 }

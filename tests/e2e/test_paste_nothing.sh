@@ -1,0 +1,74 @@
+# Pasting when there is nothing to paste: Ctrl+V, Shift+Insert and a middle click with no owner of
+# the clipboard and primary selection, with an owner that refuses every request, and with one that
+# offers no formats at all. Each time the program keeps running and the typed text stays; then a
+# real paste still inserts its text, no-break space and line break included.
+source "$(dirname "$0")/lib.sh"
+export XDG_CONFIG_HOME=$E2E_TMP/config
+work=$E2E_TMP
+owners=()
+trap 'for p in "${owners[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
+start_zendle
+eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
+menu=$((HEIGHT - 472))
+field_y=$((menu + 100))
+
+# Both selections taken by a clip_owner in the given mode; it tells when it owns them.
+own_selections() {
+  for selection in CLIPBOARD PRIMARY; do
+    "$CLIP_OWNER" "$selection" "$1" >"$work/owner.$selection" &
+    owners+=($!)
+    wait_for grep -q ready "$work/owner.$selection" || fail "clip_owner $1 did not take $selection"
+  done
+}
+release_selections() {
+  # An owner also ends by itself once the program's own Copy takes its selection.
+  for p in "${owners[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
+  owners=()
+}
+
+# The pointer stays where the first click put it, in the field.
+try_every_paste() {
+  xdotool key ctrl+v
+  xdotool key shift+Insert
+  xdotool click 2
+  xdotool key ctrl+End
+}
+
+# Reads the field through its own Copy (which makes the program the owner) and compares.
+field_holds() {
+  printf '%s' "$1" >"$work/expected"
+  xdotool key ctrl+a ctrl+c ctrl+End
+  for _ in $(seq 300); do
+    kill -0 "$ZPID" 2>/dev/null || { wait_exit; fail "the program ended (status $ZSTATUS) while: $2"; }
+    xclip -o -selection clipboard >"$work/got" 2>/dev/null && cmp -s "$work/got" "$work/expected" && return 0
+    sleep 0.1
+  done
+  fail "field after $2: $(od -c "$work/got" | head -3)"
+}
+
+click_at "$ZWIN" 100 "$field_y"
+xdotool type --delay 20 'typed'
+try_every_paste
+xdotool type --delay 20 ' one'
+field_holds 'typed one' 'pasting with no owner'
+
+own_selections refuse
+try_every_paste
+xdotool type --delay 20 ' two'
+field_holds 'typed one two' 'pasting from an owner that refuses'
+release_selections
+
+own_selections noformats
+try_every_paste
+xdotool type --delay 20 ' three'
+field_holds 'typed one two three' 'pasting from an owner that offers no formats'
+release_selections
+
+printf ' pasted\xc2\xa0a\nb' | xclip -i -selection clipboard
+xdotool key ctrl+v
+field_holds "$(printf 'typed one two three pasted\xc2\xa0a\nb')" 'a real paste'
+
+close_window "$ZWIN"
+wait_exit
+[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+echo "ok"
