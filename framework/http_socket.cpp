@@ -7,8 +7,8 @@
 #include <charconv>
 #include <optional>
 
+#include "framework/dispatch.h"
 #include "framework/http_reply.h"
-#include "framework/runtime.h"
 
 namespace {
 // Where a URL points and what goes on the wire for it.

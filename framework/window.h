@@ -107,6 +107,8 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
 std::vector<std::shared_ptr<Window>> OpenWindows();
 // The open window whose class is named className ("Window1.Window1"), or Nil.
 std::shared_ptr<Window> GetImplicitWindow(const String& className);
+// Lets go of every window at shutdown, without their Close events.
+void ReleaseWindowList();
 
 // The accessor behind every window class's implicit instance: the open one, or a new one built
 // and opened before this returns.
