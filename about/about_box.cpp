@@ -35,28 +35,13 @@ const ClassRecord& AboutBox::ClassInfo() {
 
 // Unlike the main window, the box sets no menu bar on itself.
 void AboutBox::Layout() {
-  SetProperties(*this, PropertyList()
-                           .Int("Placement", 0)
+  SetProperties(*this, WindowFrame()
+                           .Text("Title", U"About...")
                            .Int("Width", 264)
                            .Int("Height", 296)
-                           .Int("MinWidth", 64)
-                           .Int("MinHeight", 64)
-                           .Int("MaxWidth", 32000)
-                           .Int("MaxHeight", 32000)
                            .Int("Frame", 0)
-                           .Bool("Composite", false)
-                           .Bool("HasBackColor", false)
-                           .Colour("BackColor", 0xFFFFFF)
-                           .Text("Title", U"About...")
-                           .Bool("Visible", true)
-                           .Bool("FullScreen", false)
-                           .Bool("MenuBarVisible", true)
-                           .Bool("CloseButton", true)
-                           .Bool("Resizeable", false)
-                           .Bool("LiveResize", false)
-                           .Bool("MaximizeButton", false)
                            .Bool("MinimizeButton", false)
-                           .Int("MacProcID", 0)
+                           .Bool("LiveResize", false)
                            .Bytes());
 }
 

@@ -2,6 +2,8 @@
 
 #include "about/about_box.h"
 #include "app/app.h"
+#include "framework/class_order.h"
+#include "framework/dispatch.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
 #include "main_window/window1.h"

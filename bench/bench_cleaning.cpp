@@ -1,6 +1,6 @@
-// The cleaning alone: throughput on mail, the engine against its previous version and against the
-// rule followed literally, and how the time grows with the text on adversarial input. Sizes and
-// rates count characters. Every ratio compares figures taken in the same run, in processor time.
+// The cleaning alone: throughput on mail, the engine against the rule followed literally, and how
+// the time grows with the text on adversarial input. Sizes and rates count characters. Every ratio
+// compares figures taken in the same run, in processor time.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "bench/previous_cleaning.h"
 #include "bench/sample_text.h"
 #include "main_window/text_cleaning.h"
 #include "tests/main_window/literal_cleaning.h"
@@ -42,8 +41,6 @@ double BestSeconds(const String& text, const Cleaning& clean, int runs) {
 
 void Simple(String& text) { RunCleaningPass(text, kCleaningPasses[0]); }
 void Complex(String& text) { text = ComplexCleaning(std::move(text)); }
-void PreviousSimple(String& text) { previous_cleaning::RunCleaningPass(text, kCleaningPasses[0]); }
-void PreviousComplex(String& text) { text = previous_cleaning::Complex(std::move(text)); }
 
 void Throughput(benchmark::State& state, Cleaning clean) {
   const String text = RandomMail(static_cast<std::size_t>(state.range(0)));
@@ -55,33 +52,6 @@ void MailSizes(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK_CAPTURE(Throughput, simple_mail, Simple)->Apply(MailSizes);
 BENCHMARK_CAPTURE(Throughput, complex_mail, Complex)->Apply(MailSizes);
-
-// previous_x: how many times longer the engine before bulk skipping takes on mail that never
-// repeats, so no pattern is learnt by the branch predictor.
-void AgainstPrevious(benchmark::State& state, Cleaning clean, Cleaning previous) {
-  const String text = RandomMail(static_cast<std::size_t>(state.range(0)));
-  String a = text, b = text;
-  clean(a), previous(b);
-  if (a != b) state.SkipWithError("the engine and its previous version differ");
-  double now = 1e300, before = 1e300;
-  for (auto _ : state) {
-    for (int run = 0; run < 7; ++run) {  // interleaved, so a busy moment hits both
-      now = std::min(now, BestSeconds(text, clean, 1));
-      before = std::min(before, BestSeconds(text, previous, 1));
-    }
-  }
-  state.counters["previous_x"] = before / now;
-}
-BENCHMARK_CAPTURE(AgainstPrevious, simple_mail, Simple, PreviousSimple)
-    ->ArgName("chars")
-    ->Arg(8 * Mi)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AgainstPrevious, complex_mail, Complex, PreviousComplex)
-    ->ArgName("chars")
-    ->Arg(8 * Mi)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
 
 // growth_pN: time on one text of 64 Mi characters over time on 1 Mi, for pass N alone; a linear
 // pass gives 64. The 1 Mi figure is an average over 64 separate texts, so both sides stream the same

@@ -1,6 +1,5 @@
 #include "framework/application.h"
 
-#include "framework/runtime.h"
 #include "framework/version_info.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "framework/dispatch.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
 #include "framework/text_area.h"
 
 void Clipboard::SetText(const String& text) {

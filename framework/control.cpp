@@ -3,9 +3,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include "framework/dispatch.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
-#include "framework/window.h"
 
 namespace {
 const PropertyKey<Control> kControlKeys[] = {
@@ -53,12 +52,6 @@ const ClassRecord& Control::ClassInfo() {
 const ClassRecord& RectControl::ClassInfo() {
   static const ClassRecord record{U"RectControl", &Control::ClassInfo(), PublicMethods({{"Refresh", "( Boolean )"}}), {}};
   return record;
-}
-
-void Control::AttachTo(::Window& window) {
-  RequireMainThread();
-  window_ = window.weak_from_this();
-  if (!widget_) widget_ = CreateWidget(window.ContentWidget());
 }
 
 QWidget* Control::CreateWidget(QWidget*) { return nullptr; }

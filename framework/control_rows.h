@@ -1,12 +1,35 @@
 #pragma once
 
-// The rows the windows' controls share in their property lists, so that each window writes only
-// what its own controls add.
+// The rows the windows and their controls share in their property lists, so that each window
+// writes only what it and its own controls add.
 
 #include <cstdint>
 
 #include "framework/property_list.h"
 #include "framework/string.h"
+
+// A window's frame as every window has it: placed by the program, of a fixed size, with a close
+// box and no maximise button, its menu bar shown, no colour of its own. The window adds its title,
+// size, frame kind, minimise button and live resizing.
+inline PropertyList WindowFrame() {
+  PropertyList list;
+  list.Int("Placement", 0)
+      .Int("MinWidth", 64)
+      .Int("MinHeight", 64)
+      .Int("MaxWidth", 32000)
+      .Int("MaxHeight", 32000)
+      .Bool("Composite", false)
+      .Bool("HasBackColor", false)
+      .Colour("BackColor", 0xFFFFFF)
+      .Bool("Visible", true)
+      .Bool("FullScreen", false)
+      .Bool("MenuBarVisible", true)
+      .Bool("CloseButton", true)
+      .Bool("Resizeable", false)
+      .Bool("MaximizeButton", false)
+      .Int("MacProcID", 0);
+  return list;
+}
 
 // The window edges a control keeps its distance to when the window changes size.
 enum class Locks { None, LeftTop, LeftTopRight };

@@ -7,8 +7,8 @@
 #include <charconv>
 #include <optional>
 
+#include "framework/dispatch.h"
 #include "framework/http_reply.h"
-#include "framework/runtime.h"
 
 namespace {
 // Where a URL points and what goes on the wire for it.
@@ -184,7 +184,8 @@ void HTTPSocket::DeliverError(std::int32_t code) {
 }
 
 namespace {
-// Get takes host and port from its URL; the waiting forms of Get, which yield concerns, are not offered.
+// Get takes host and port from its URL and always returns at once, so Address, Port and yield
+// (waiting for the reply) set nothing.
 const PropertyKey<HTTPSocket> kKeys[] = {
     {"yield", PropertyKind::Boolean, IgnoreProperty<HTTPSocket>},
     {"Port", PropertyKind::Integer, IgnoreProperty<HTTPSocket>},

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
+#include "framework/dispatch.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
 
 namespace {
 const PropertyKey<Label> kKeys[] = {

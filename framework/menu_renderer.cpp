@@ -8,8 +8,8 @@
 #include <QMimeData>
 
 #include "framework/application.h"
+#include "framework/dispatch.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
 #include "framework/text_area.h"
 #include "framework/window.h"
 

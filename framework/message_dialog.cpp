@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <map>
 
+#include "framework/dispatch.h"
 #include "framework/plain_text_box.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
 
 namespace {
 QMessageBox::Icon IconFor(std::int32_t code) {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "framework/dispatch.h"
 #include "framework/plain_text_box.h"
-#include "framework/runtime.h"
 
 void MsgBox(const String& text) {
   RequireMainThread();

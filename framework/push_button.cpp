@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
+#include "framework/dispatch.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
 
 namespace {
 const PropertyKey<PushButton> kKeys[] = {

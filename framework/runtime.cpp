@@ -1,33 +1,17 @@
 #include "framework/runtime.h"
 
-#include <cxxabi.h>
-
 #include <QApplication>
-#include <QMessageBox>
-#include <QThread>
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "framework/application.h"
-#include "framework/check_box.h"
-#include "framework/exceptions.h"
-#include "framework/http_socket.h"
-#include "framework/label.h"
-#include "framework/progress_bar.h"
-#include "framework/push_button.h"
-#include "framework/qt_text.h"
-#include "framework/text_area.h"
+#include "framework/dispatch.h"
 #include "framework/window.h"
-
-void ReleaseWindowList();
 
 namespace {
 struct Runtime {
   std::unique_ptr<QApplication> qt;
-  ExceptionHelper helper = nullptr;
   int exitCode = 0;
   bool quitRequested = false;
   bool running = false;  // inside RuntimeRun's event loop
@@ -41,35 +25,6 @@ struct Runtime {
 Runtime& State() {
   static auto* runtime = new Runtime;
   return *runtime;
-}
-
-String ClassNameOf(const std::exception_ptr& caught) {
-  try {
-    std::rethrow_exception(caught);
-  } catch (const RuntimeException& e) {
-    return FromLatin1(e.ClassName());
-  } catch (const std::exception& e) {
-    // The language's own name ("std::runtime_error"), not the mangled one.
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
-    return FromLatin1(status == 0 && readable ? readable.get() : typeid(e).name());
-  } catch (...) {
-    return U"unknown exception";
-  }
-}
-
-// The one default handler: report, then end with a failure status. Nothing is left half-run.
-[[noreturn]] void Unhandled(const std::exception_ptr& caught) {
-  const String name = ClassNameOf(caught);
-  std::fprintf(stderr, "zendle: unhandled exception: %s\n", ToUtf8(name).c_str());
-  std::fflush(stderr);
-  if (QApplication::instance()) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Zendle II"),
-                    QStringLiteral("An exception of class %1 was not handled. The application must shut down.").arg(ToQString(name)));
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-  }
-  std::_Exit(EXIT_FAILURE);
 }
 }  // namespace
 
@@ -94,17 +49,9 @@ void RuntimeInit(int argc, char** argv) {
 int RuntimeExit() {
   auto& rt = State();
   const int code = rt.exitCode;
-  rt.helper = nullptr;
+  RuntimeSetExceptionHelper(nullptr);
   rt.qt.reset();
   return code;
-}
-
-void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
-
-void RuntimeInitClasses() {
-  BuildClassRecords({&Application::ClassInfo, &MenuItem::ClassInfo, &MenuBar::ClassInfo, &AppleMenuItem::ClassInfo, &Window::ClassInfo,
-                     &Control::ClassInfo, &RectControl::ClassInfo, &TextArea::ClassInfo, &PushButton::ClassInfo, &Label::ClassInfo,
-                     &CheckBox::ClassInfo, &ProgressBar::ClassInfo, &HTTPSocket::ClassInfo});
 }
 
 void RunFrameworkInitialization(void (*lateStartup)()) {
@@ -133,24 +80,4 @@ void Quit(int code) {
 void RuntimeFinalize() {
   ReleaseWindowList();
   RuntimeRegisterAppObject(nullptr);
-}
-
-void Dispatch(const std::function<void()>& handler) {
-  auto trampoline = [](void* argument) { (*static_cast<const std::function<void()>*>(argument))(); };
-  std::exception_ptr caught;
-  try {
-    if (auto helper = State().helper) {
-      caught = helper(trampoline, const_cast<std::function<void()>*>(&handler));
-    } else {
-      handler();
-    }
-  } catch (...) {
-    caught = std::current_exception();
-  }
-  if (caught) Unhandled(caught);
-}
-
-void RequireMainThread() {
-  auto* app = QCoreApplication::instance();
-  if (app && QThread::currentThread() != app->thread()) throw ThreadAccessingUIException("window member used off the main thread");
 }

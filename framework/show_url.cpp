@@ -3,8 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "framework/dispatch.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
 
 void ShowURL(const String& url) {
   RequireMainThread();

@@ -9,9 +9,9 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "framework/dispatch.h"
 #include "framework/menu_renderer.h"
 #include "framework/qt_text.h"
-#include "framework/runtime.h"
 
 namespace {
 // Never destroyed, like the runtime's state: the windows hold Qt widgets, which must not be taken
@@ -253,3 +253,11 @@ std::shared_ptr<Window> GetImplicitWindow(const String& className) {
 }
 
 void ReleaseWindowList() { OpenList().clear(); }
+
+// Here rather than beside Control: a control knows its window by name only, so that the controls
+// stand below the window that holds them.
+void Control::AttachTo(::Window& window) {
+  RequireMainThread();
+  window_ = window.weak_from_this();
+  if (!widget_) widget_ = CreateWidget(window.ContentWidget());
+}

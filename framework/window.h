@@ -27,7 +27,8 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   static const ClassRecord& ClassInfo();
   virtual const ClassRecord& Record() const { return ClassInfo(); }
 
-  // Window.Constructor: builds and opens the window.
+  // Builds and opens the window. A step apart from the constructor, which would reach only Window's
+  // own Layout, CreateControls and Open, not the subclass's.
   void Construct();
 
   // A position the window system cannot hold is set to the nearest one it can, and read back so.
@@ -43,7 +44,7 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
   std::shared_ptr<::MenuBar> MenuBar() const { return menuBar_; }
   void SetMenuBar(std::shared_ptr<::MenuBar> bar);
 
-  // __New: a control of class C whose widget lives on this window.
+  // A control of class C whose widget lives on this window, not yet registered under a name.
   template <class C>
   std::shared_ptr<C> New() {
     auto control = std::make_shared<C>();
@@ -107,6 +108,8 @@ class Window : public std::enable_shared_from_this<Window>, public PropertyTarge
 std::vector<std::shared_ptr<Window>> OpenWindows();
 // The open window whose class is named className ("Window1.Window1"), or Nil.
 std::shared_ptr<Window> GetImplicitWindow(const String& className);
+// Lets go of every window at shutdown, without their Close events.
+void ReleaseWindowList();
 
 // The accessor behind every window class's implicit instance: the open one, or a new one built
 // and opened before this returns.

@@ -39,28 +39,13 @@ const ClassRecord& Window1::ClassInfo() {
 
 void Window1::Layout() {
   SetMenuBar(MenuBar1());
-  SetProperties(*this, PropertyList()
-                           .Int("Placement", 0)
+  SetProperties(*this, WindowFrame()
+                           .Text("Title", U"Zendle II")
                            .Int("Width", 450)
                            .Int("Height", 472)
-                           .Int("MinWidth", 64)
-                           .Int("MinHeight", 64)
-                           .Int("MaxWidth", 32000)
-                           .Int("MaxHeight", 32000)
                            .Int("Frame", 0)
-                           .Bool("Composite", false)
-                           .Bool("HasBackColor", false)
-                           .Colour("BackColor", 0xFFFFFF)
-                           .Text("Title", U"Zendle II")
-                           .Bool("Visible", true)
-                           .Bool("FullScreen", false)
-                           .Bool("MenuBarVisible", true)
-                           .Bool("CloseButton", true)
-                           .Bool("Resizeable", false)
-                           .Bool("LiveResize", true)
-                           .Bool("MaximizeButton", false)
                            .Bool("MinimizeButton", false)
-                           .Int("MacProcID", 0)
+                           .Bool("LiveResize", true)
                            .Bytes());
 }
 

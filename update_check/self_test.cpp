@@ -20,28 +20,13 @@ const ClassRecord& selfTest::ClassInfo() {
 }
 
 void selfTest::Layout() {
-  SetProperties(*this, PropertyList()
+  SetProperties(*this, WindowFrame()
                            .Text("Title", U"Self Test")
                            .Int("Width", 212)
                            .Int("Height", 102)
-                           .Int("MinWidth", 64)
-                           .Int("MinHeight", 64)
-                           .Int("MaxWidth", 32000)
-                           .Int("MaxHeight", 32000)
                            .Int("Frame", 0)
-                           .Int("Placement", 0)
-                           .Bool("Visible", true)
-                           .Bool("CloseButton", true)
-                           .Bool("MenuBarVisible", true)
-                           .Bool("Resizeable", false)
-                           .Bool("LiveResize", false)
-                           .Bool("MaximizeButton", false)
                            .Bool("MinimizeButton", false)
-                           .Bool("FullScreen", false)
-                           .Bool("Composite", false)
-                           .Bool("HasBackColor", false)
-                           .Colour("BackColor", 0xFFFFFF)
-                           .Int("MacProcID", 0)
+                           .Bool("LiveResize", false)
                            .Bytes());
 }
 

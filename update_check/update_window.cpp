@@ -37,28 +37,13 @@ const ClassRecord& updateWindow::ClassInfo() {
 }
 
 void updateWindow::Layout() {
-  SetProperties(*this, PropertyList()
+  SetProperties(*this, WindowFrame()
                            .Text("Title", U"Update")
                            .Int("Width", 300)
                            .Int("Height", 120)
-                           .Int("MinWidth", 64)
-                           .Int("MinHeight", 64)
-                           .Int("MaxWidth", 32000)
-                           .Int("MaxHeight", 32000)
                            .Int("Frame", 1)
-                           .Int("Placement", 0)
-                           .Bool("CloseButton", true)
                            .Bool("MinimizeButton", true)
-                           .Bool("MaximizeButton", false)
-                           .Bool("Resizeable", false)
                            .Bool("LiveResize", false)
-                           .Bool("Visible", true)
-                           .Bool("MenuBarVisible", true)
-                           .Bool("FullScreen", false)
-                           .Bool("Composite", false)
-                           .Bool("HasBackColor", false)
-                           .Colour("BackColor", 0xFFFFFF)
-                           .Int("MacProcID", 0)
                            .Bytes());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The cleaning rule exactly as written, with its own table built from character codes: find the
-// leftmost match, rebuild the text from Left, the replacement and Right, search again from the
+// The cleaning rule followed to the letter, with its own table built from character codes: find
+// the leftmost match, rebuild the text from Left, the replacement and Right, search again from the
 // first character. Quadratic; the reference that the one-sweep engine is checked against.
 
 #include <vector>
