@@ -46,7 +46,7 @@ TEST_F(AboutBoxTest, linksAndReturnHandFixedAddresses_modeless_aboutAgainRaisesT
   auto fresh = OpenInstance<Box>();
   ASSERT_NE(fresh, nullptr);
   EXPECT_NE(fresh, box);
-  EXPECT_EQ(fresh->StaticText4()->Text(), NotNil(App()).LongVersion());
+  EXPECT_TRUE(fresh->StaticText4()->Text().starts_with(U"2.0.0 ")) << "the version, then the processor it was built for";
 }
 
 // The credits are five lines, and none is wider than its label, so none wraps onto a second line.
