@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "framework/dispatch.h"
 #include "framework/menu_renderer.h"
@@ -21,9 +22,13 @@ std::vector<std::shared_ptr<Window>>& OpenList() {
   return *windows;
 }
 
-// X11 carries a window's position in 16 signed bits, and Qt's rectangle arithmetic overflows near
-// the 32-bit bounds: a position beyond goes to the nearest one the window system can hold.
-std::int32_t Placeable(std::int32_t position) { return std::clamp(position, -32768, 32767); }
+// X11 carries a window's position in 16 signed bits of device pixels, and Qt's rectangle arithmetic
+// overflows near the 32-bit bounds: a position beyond goes to the nearest one the window system can
+// hold. Ours are logical pixels, which a scale factor multiplies on the way to the screen.
+std::int32_t Placeable(const QWidget& w, std::int32_t position) {
+  const qreal ratio = w.devicePixelRatioF();
+  return std::clamp(position, static_cast<std::int32_t>(std::ceil(-32768 / ratio)), static_cast<std::int32_t>(std::floor(32767 / ratio)));
+}
 }  // namespace
 
 // The Qt side of a Window: forwards the close box and the Return and Escape keys. It may outlive
@@ -159,7 +164,7 @@ void Window::SetTop(std::int32_t top) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveTop(Placeable(top));
+  g.moveTop(Placeable(w, top));
   w.setGeometry(g);
 }
 
@@ -167,7 +172,7 @@ void Window::SetLeft(std::int32_t left) {
   RequireMainThread();
   auto& w = NotNil(widget_);
   QRect g = w.geometry();
-  g.moveLeft(Placeable(left));
+  g.moveLeft(Placeable(w, left));
   w.setGeometry(g);
 }
 

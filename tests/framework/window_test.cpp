@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <thread>
@@ -147,4 +149,25 @@ TEST_F(WindowTest, aPositionIsKeptAsSetUnlessTheWindowSystemCannotHoldIt) {
     EXPECT_EQ(window->Top(), readTop) << top;
     EXPECT_EQ(window->Left(), readLeft) << left;
   }
+}
+
+// A scale factor multiplies a position on its way to the window system, whose bounds are then
+// nearer in the program's pixels. The factor is read as the application starts, so a fresh run of
+// this binary under it reports what each position reads back.
+TEST(WindowScaledDeathTest, aPositionIsKeptWhereTheWindowSystemCanHoldItTwiceOver) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  qputenv("QT_SCALE_FACTOR", "2");
+  auto readBack = [] {
+    auto window = Probe();
+    std::fprintf(stderr, "read back:");
+    for (const auto& [top, left] : {std::pair{-22, 1300}, {32767, -32768}, {-32768, 16384}}) {
+      window->SetTop(top);
+      window->SetLeft(left);
+      std::fprintf(stderr, " %d,%d", window->Top(), window->Left());
+    }
+    std::fflush(stderr);
+    std::_Exit(0);
+  };
+  EXPECT_EXIT(readBack(), ::testing::ExitedWithCode(0), "read back: -22,1300 16383,-16384 -16384,16383$");
+  qunsetenv("QT_SCALE_FACTOR");
 }

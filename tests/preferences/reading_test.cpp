@@ -3,10 +3,8 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <limits>
 #include <tuple>
 
-#include "framework/folder_item.h"
 #include "prefs_test_support.h"
 #include "tests/support/child_process.h"
 
@@ -19,7 +17,7 @@ TEST_F(Reading, loadPrefs_positionFollowsTheReadingRules) {
       {"#Window1Positions 1,2\n#Window1Position2 3,4\n", 0, 0},  // the name whole, not its start
       {"'comment\n#nodirective\n#Window1Position 7,8\n indented\n#Window1Position 2,2\n", 7, 8},
       {"#Window1Position 1,1\r\n#WINDOW1POSITION 3,4\r#window1position -22,-1300", -22, -1300},
-      {"#Window1Position 999999999999,7.9,3\n", std::numeric_limits<std::int32_t>::max(), 7},
+      {"#Window1Position 999999999999,7.9,3\n", 2147483647, 7},
       {"#Window1Position 100,1e-400\n", 100, 0},
       {"\xEF\xBB\xBF#Window1Position 5,x\n\0\0\xC3(binary"s, 5, 0},
   };
@@ -53,19 +51,20 @@ TEST_F(Reading, loadPrefs_whatCannotBeOpenedGivesTheDefaults) {
 }
 
 TEST_F(Reading, loadPrefs_readsNoFurtherThanTheBound) {
-  const std::size_t most = kMostTextFileBytes;
   const std::string position = "#Window1Position 7,8\n";
+  // A comment line, then the position as the last line, the whole file this many bytes long.
+  auto endingInPosition = [&](std::size_t bytes) { return "'" + std::string(bytes - 2 - position.size(), 'x') + "\n" + position; };
   const std::string tiny = "#a b\n";
   std::string tinyDirectives;
   while (tinyDirectives.size() < 1024 * 1024) tinyDirectives += tiny;
   const std::tuple<std::string, std::int32_t, std::size_t> cases[] = {
-      // file, the top read, the directives read
-      {"'" + std::string(most - 1 - position.size() - 1, 'x') + "\n" + position, 7, 1},
-      {"'" + std::string(most - position.size(), 'x') + "\n" + position, 0, 0},
+      // file, the top read, the directives read; the first 64 KiB are read
+      {endingInPosition(65536), 7, 1},
+      {endingInPosition(65537), 0, 0},
       {"'" + std::string(1024 * 1024, 'x') + "\n" + position, 0, 0},
       {"#" + std::string(1024 * 1024, '\0') + "\n" + position, 0, 0},
       {"#Window1Position 1,2 " + std::string(1024 * 1024, ' ') + position, 0, 0},
-      {tinyDirectives + position, 0, most / tiny.size()},
+      {tinyDirectives + position, 0, 13107},  // the whole 5-byte lines in 65,536 bytes
   };
   for (const auto& [file, top, directives] : cases) {
     SCOPED_TRACE(file.substr(0, 30));
