@@ -74,16 +74,16 @@ TEST_F(UpdateOutcomeTest, theCurrentVersionIsReportedThenEverythingCloses) {
 TEST_F(UpdateOutcomeTest, cancellingTheOfferOpensNothing) {
   press = QStringLiteral("Cancel");
   ASSERT_TRUE(CheckAndWait("<Free>yEs</Free><CurrentVersion>1.9</CurrentVersion><Description>one\r\n<b>two</b></Description>"));
-  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3^2</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
   EXPECT_EQ(shown.value(0),
             QStringLiteral("Version \u20681.9\u2069 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
                            "you like to automatically download this update (using your web browser)?"));
   EXPECT_EQ(titles.value(0), QStringLiteral("New version available!"));
   EXPECT_EQ(shown.value(1), QStringLiteral("one\n<b>two</b>"));
   EXPECT_FALSE(barShownBehind);
-  // Only Yes, in any letter case, is free.
+  // Only Yes, in any letter case, is free; the version is shown as it is written.
   EXPECT_EQ(shown.value(2),
-            QStringLiteral("Version \u20683\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
+            QStringLiteral("Version \u20683^2\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
                            "you like to automatically download the trial version (using your web browser)?"));
   EXPECT_TRUE(urls.urls.isEmpty());
   EXPECT_TRUE(PanelOpen()) << "the offer leaves the version panel alone";
