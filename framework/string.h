@@ -42,6 +42,10 @@ std::int32_t ToInt32(double value);
 
 String Str(std::int64_t value);
 
+// Whether c starts a new line where text is shown: CR, LF, U+2028, U+2029, and U+FDD0 and U+FDD1,
+// which Qt's text documents take as breaks too.
+constexpr bool IsLineBreak(char32_t c) { return c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1; }
+
 // Outside text to be joined into a sentence of ours: set between U+2068 and U+2069, with its own
 // isolates balanced, so no direction mark in it can turn the words around it.
 String Isolated(const String& text);

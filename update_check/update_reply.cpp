@@ -20,3 +20,9 @@ bool IsCurrentVersion(const String& version, std::int32_t major, std::int32_t mi
   }
   return true;
 }
+
+String VersionForSentence(const String& version) {
+  String line = version;
+  for (auto& c : line) c = IsLineBreak(c) ? U' ' : c;
+  return Isolated(line);
+}

@@ -158,7 +158,7 @@ void updateWindow::askUpgrade(const String& version, const String& description, 
   offer.Message = free ? kFreeOffer : kPaidOffer;
   auto splice = [&](const String& mark, const String& piece) { offer.Message.replace(offer.Message.find(mark), mark.size(), piece); };
   splice(U"^2", NotNil(GetAppObject()).ShortVersion());
-  splice(U"^1", Isolated(version));  // last, so no mark in the version's own text is read
+  splice(U"^1", VersionForSentence(version));  // last, so no mark in the version's own text is read
   offer.Explanation = description;
   offer.CancelButton->Visible = true;
   offer.AlternateActionButton->Caption = U"Go to Website";

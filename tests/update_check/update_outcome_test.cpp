@@ -89,11 +89,19 @@ TEST_F(UpdateOutcomeTest, cancellingTheOfferOpensNothing) {
   EXPECT_TRUE(PanelOpen()) << "the offer leaves the version panel alone";
 }
 
+// A line break in the version would end the isolate around it, and its RLO would turn our words around.
 TEST_F(UpdateOutcomeTest, theOffersVersionCannotTurnTheSentenceAround) {
   press = QStringLiteral("Cancel");
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>3.0.0\xE2\x81\xA9\xE2\x80\xAEgnp.exe</CurrentVersion>"));
+  for (const QByteArray lineBreak : {"\n", "\r", "\u2028", "\u2029", "\uFDD0", "\uFDD1"}) {
+    ASSERT_TRUE(CheckAndWait("<CurrentVersion>3.0" + lineBreak + "\u202Eevil</CurrentVersion>"));
+  }
   EXPECT_TRUE(shown.value(0).startsWith(QStringLiteral("Version \u20683.0.0\u202Egnp.exe\u2069 is now available. (You are using")))
       << shown.value(0).toStdString();
+  for (qsizetype i = 2; i < 14; i += 2) {
+    EXPECT_TRUE(shown.value(i).startsWith(QStringLiteral("Version \u20683.0 \u202Eevil\u2069 is now available. (You are using")))
+        << i << shown.value(i).toStdString();
+  }
 }
 
 TEST_F(UpdateOutcomeTest, theActionButtonOpensTheDownloadPageAndCloses) {

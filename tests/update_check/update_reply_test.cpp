@@ -25,3 +25,12 @@ TEST(UpdateReply, versionsCompareFieldByFieldAsNumbersForEquality) {
   };
   for (const auto& [version, current] : cases) EXPECT_EQ(IsCurrentVersion(version, 2, 0, 0), current) << ToUtf8(version);
 }
+
+// As the upgrade offer's sentence shows a version.
+TEST(UpdateReply, aVersionInTheOfferIsOneLine) {
+  const std::pair<String, String> cases[] = {
+      {U"3.0\n\u202Eevil", U"\u20683.0 \u202Eevil\u2069"},
+      {U"a\r\nb\rc\u2028d\u2029e\uFDD0f\uFDD1g\v\f\u0085", U"\u2068a  b c d e f g\v\f\u0085\u2069"},  // Qt shows the last three in line
+  };
+  for (const auto& [version, shown] : cases) EXPECT_EQ(VersionForSentence(version), shown) << ToUtf8(version);
+}
