@@ -104,6 +104,19 @@ TEST_F(UpdateOutcomeTest, theOffersVersionCannotTurnTheSentenceAround) {
   }
 }
 
+// However long the version, the dialog's cut leaves the offer's own words in view.
+TEST_F(UpdateOutcomeTest, aLongVersionIsCutSoTheWholeSentenceShows) {
+  press = QStringLiteral("Cancel");
+  ASSERT_TRUE(CheckAndWait("<Free>Yes</Free><CurrentVersion>" + QByteArray(40000, '9') + "</CurrentVersion>"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3" + QByteArray("\u200D").repeated(32768) + "</CurrentVersion>"));
+  EXPECT_EQ(shown.value(0), QStringLiteral("Version \u2068") + QString(64, u'9') +
+                                QStringLiteral("\u2026\u2069 is now available. (You are using version 2.0.0.) This is a free upgrade. "
+                                               "Would you like to automatically download this update (using your web browser)?"));
+  EXPECT_EQ(shown.value(2), QStringLiteral("Version \u20683") + QString(63, u'\u200D') +
+                                QStringLiteral("\u2026\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. "
+                                               "Would you like to automatically download the trial version (using your web browser)?"));
+}
+
 TEST_F(UpdateOutcomeTest, theActionButtonOpensTheDownloadPageAndCloses) {
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>2.0.1</CurrentVersion>"));
   EXPECT_EQ(urls.urls, QStringList{ToQString(kDownloadPage)});
