@@ -73,18 +73,16 @@ TEST_F(UpdateOutcomeTest, theCurrentVersionIsReportedThenEverythingCloses) {
 
 TEST_F(UpdateOutcomeTest, cancellingTheOfferOpensNothing) {
   press = QStringLiteral("Cancel");
-  ASSERT_TRUE(CheckAndWait("<Free>yEs</Free><CurrentVersion>1.9</CurrentVersion><Description>one\r\n<b>two</b></Description>"));
+  ASSERT_TRUE(CheckAndWait("<Free>yEs</Free><CurrentVersion>2.1.0</CurrentVersion><Description>one\r\n<b>two</b></Description>"));
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>3^2</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
-  EXPECT_EQ(shown.value(0),
-            QStringLiteral("Version \u20681.9\u2069 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
-                           "you like to automatically download this update (using your web browser)?"));
+  EXPECT_EQ(shown.value(0), QStringLiteral("Version 2.1.0 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
+                                           "you like to automatically download this update (using your web browser)?"));
   EXPECT_EQ(titles.value(0), QStringLiteral("New version available!"));
   EXPECT_EQ(shown.value(1), QStringLiteral("one\n<b>two</b>"));
   EXPECT_FALSE(barShownBehind);
   // Only Yes, in any letter case, is free; the version is shown as it is written.
-  EXPECT_EQ(shown.value(2),
-            QStringLiteral("Version \u20683^2\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
-                           "you like to automatically download the trial version (using your web browser)?"));
+  EXPECT_EQ(shown.value(2), QStringLiteral("Version 3^2 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
+                                           "you like to automatically download the trial version (using your web browser)?"));
   EXPECT_TRUE(urls.urls.isEmpty());
   EXPECT_TRUE(PanelOpen()) << "the offer leaves the version panel alone";
 }
@@ -109,11 +107,11 @@ TEST_F(UpdateOutcomeTest, aLongVersionIsCutSoTheWholeSentenceShows) {
   press = QStringLiteral("Cancel");
   ASSERT_TRUE(CheckAndWait("<Free>Yes</Free><CurrentVersion>" + QByteArray(40000, '9') + "</CurrentVersion>"));
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>3" + QByteArray("\u200D").repeated(32768) + "</CurrentVersion>"));
-  EXPECT_EQ(shown.value(0), QStringLiteral("Version \u2068") + QString(64, u'9') +
-                                QStringLiteral("\u2026\u2069 is now available. (You are using version 2.0.0.) This is a free upgrade. "
+  EXPECT_EQ(shown.value(0), QStringLiteral("Version ") + QString(64, u'9') +
+                                QStringLiteral("\u2026 is now available. (You are using version 2.0.0.) This is a free upgrade. "
                                                "Would you like to automatically download this update (using your web browser)?"));
-  EXPECT_EQ(shown.value(2), QStringLiteral("Version \u20683") + QString(63, u'\u200D') +
-                                QStringLiteral("\u2026\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. "
+  EXPECT_EQ(shown.value(2), QStringLiteral("Version 3") + QString(63, u'\u200D') +
+                                QStringLiteral("\u2026 is now available. (You are using version 2.0.0.) This is a paid upgrade. "
                                                "Would you like to automatically download the trial version (using your web browser)?"));
 }
 
