@@ -117,7 +117,7 @@ TEST_F(UpdateOutcomeTest, aLongVersionIsCutSoTheWholeSentenceShows) {
 
 TEST_F(UpdateOutcomeTest, theActionButtonOpensTheDownloadPageAndCloses) {
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>2.0.1</CurrentVersion>"));
-  EXPECT_EQ(urls.urls, QStringList{ToQString(kDownloadPage)});
+  EXPECT_EQ(urls.urls, QStringList{QStringLiteral("http://www.brevant.example/download/")});
 }
 
 TEST_F(UpdateOutcomeTest, goToWebsiteOpensTheSiteAndLeavesTheWindowOpen) {
@@ -125,6 +125,6 @@ TEST_F(UpdateOutcomeTest, goToWebsiteOpensTheSiteAndLeavesTheWindowOpen) {
   server.ReplyWith("HTTP/1.0 200 OK\r\n\r\n<CurrentVersion>9.0.0</CurrentVersion>");
   window = OpenUpdateWindow();
   ASSERT_TRUE(testing_support::WaitUntil([&] { return !urls.urls.isEmpty(); }));
-  EXPECT_EQ(urls.urls, QStringList{ToQString(kProductWebSite)});
+  EXPECT_EQ(urls.urls, QStringList{QStringLiteral("http://www.brevant.example")});
   EXPECT_EQ(OpenInstance<class updateWindow>(), window);
 }
