@@ -8,8 +8,6 @@
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
-constexpr bool IsLineBreak(char32_t c) { return c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1; }
-
 // Eight characters cross at once, as UTF-16 units, when the block holds no surrogate and, for text
 // with lines, no LF, and no LF follows it: then no CR LF pair is cut or joined, and every line break
 // (CR too) becomes the other side's one break. Gives false, touching nothing, for any other block.

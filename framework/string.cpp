@@ -135,7 +135,30 @@ std::int32_t ToInt32(double value) {
 
 String Str(std::int64_t value) { return FromLatin1(std::to_string(value)); }
 
+namespace {
+// A right-to-left letter or mark, or a direction control: what can turn the words after it.
+bool TurnsDirection(char32_t c) {
+  switch (QChar::direction(c)) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirLRE:
+    case QChar::DirRLE:
+    case QChar::DirPDF:
+    case QChar::DirLRO:
+    case QChar::DirRLO:
+    case QChar::DirLRI:
+    case QChar::DirRLI:
+    case QChar::DirFSI:
+    case QChar::DirPDI:
+      return true;
+    default:
+      return c == 0x200E;  // the left-to-right mark, a letter to Qt
+  }
+}
+}  // namespace
+
 String Isolated(const String& text) {
+  if (std::none_of(text.begin(), text.end(), TurnsDirection)) return text;
   constexpr char32_t kFirstStrongIsolate = 0x2068, kPopDirectionalIsolate = 0x2069;
   String out(1, kFirstStrongIsolate);
   std::size_t open = 0;

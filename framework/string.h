@@ -42,8 +42,13 @@ std::int32_t ToInt32(double value);
 
 String Str(std::int64_t value);
 
-// Outside text to be joined into a sentence of ours: set between U+2068 and U+2069, with its own
-// isolates balanced, so no direction mark in it can turn the words around it.
+// Whether c starts a new line where text is shown: CR, LF, U+2028, U+2029, and U+FDD0 and U+FDD1,
+// which Qt's text documents take as breaks too.
+constexpr bool IsLineBreak(char32_t c) { return c == U'\n' || c == U'\r' || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1; }
+
+// Outside text to be joined into a sentence of ours, so that nothing in it can turn the words around
+// it: when it holds a right-to-left letter or a direction control, set between U+2068 and U+2069 with
+// its own isolates balanced; otherwise as it is, with no invisible characters to copy.
 String Isolated(const String& text);
 
 // Invalid UTF-8 becomes U+FFFD, one per maximal invalid sequence, so nothing is silently dropped.

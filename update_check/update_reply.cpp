@@ -20,3 +20,11 @@ bool IsCurrentVersion(const String& version, std::int32_t major, std::int32_t mi
   }
   return true;
 }
+
+String VersionForSentence(const String& version) {
+  // A version is a few characters; a longer one would push our own words out of the dialog.
+  constexpr std::int64_t kMostShown = 64;
+  String line = Len(version) > kMostShown ? Left(version, kMostShown) + U"\u2026" : version;
+  for (auto& c : line) c = IsLineBreak(c) ? U' ' : c;
+  return Isolated(line);
+}

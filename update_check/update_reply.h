@@ -15,3 +15,7 @@ String TagValue(const String& source, const String& tag);
 // Whether the published version's first three fields equal the running version's numbers; a
 // missing field reads as 0, later fields are ignored, and lower counts as different as higher does.
 bool IsCurrentVersion(const String& version, std::int32_t major, std::int32_t minor, std::int32_t bug);
+
+// A published version as the offer's sentence shows it: cut after 64 characters with an ellipsis,
+// and on one line (each line break a blank), so that nothing in it can end the isolate it is set in.
+String VersionForSentence(const String& version);

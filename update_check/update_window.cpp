@@ -9,6 +9,14 @@
 #include "main_window/window1.h"
 #include "update_check/self_test.h"
 
+namespace {
+// The offer's sentences, each whole as the user reads it: ^1 is the offered version, ^2 the running one.
+// clang-format off
+constexpr char32_t kFreeOffer[] = U"Version ^1 is now available. (You are using version ^2.) This is a free upgrade. Would you like to automatically download this update (using your web browser)?";
+constexpr char32_t kPaidOffer[] = U"Version ^1 is now available. (You are using version ^2.) This is a paid upgrade. Would you like to automatically download the trial version (using your web browser)?";
+// clang-format on
+}  // namespace
+
 const ClassRecord& updateWindowhp::ClassInfo() {
   static const ClassRecord record{U"updateWindow.hp", &HTTPSocket::ClassInfo(), PublicMethods({{"Constructor", "(  )"}}), {}};
   return record;
@@ -132,15 +140,10 @@ void updateWindow::hp_Error(HTTPSocket&, std::int32_t code) {
 void updateWindow::askUpgrade(const String& version, const String& description, const String& url, bool free) {
   MessageDialog offer;
   offer.Title = U"New version available!";
-  offer.Message = U"Version " + Isolated(version) + U" is now available. " + U"(You are using version " +
-                  NotNil(GetAppObject()).ShortVersion() + U".) ";
-  if (free) {
-    offer.Message +=
-        String(U"This is a free upgrade. ") + U"Would you like to automatically download " + U"this update (using your web browser)?";
-  } else {
-    offer.Message +=
-        String(U"This is a paid upgrade. ") + U"Would you like to automatically download " + U"the trial version (using your web browser)?";
-  }
+  offer.Message = free ? kFreeOffer : kPaidOffer;
+  auto splice = [&](const String& mark, const String& piece) { offer.Message.replace(offer.Message.find(mark), mark.size(), piece); };
+  splice(U"^2", NotNil(GetAppObject()).ShortVersion());
+  splice(U"^1", VersionForSentence(version));  // last, so no mark in the version's own text is read
   offer.Explanation = description;
   offer.CancelButton->Visible = true;
   offer.AlternateActionButton->Caption = U"Go to Website";

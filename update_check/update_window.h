@@ -33,9 +33,7 @@ class updateWindow final : public Window {
   void hp_Error(HTTPSocket& sender, std::int32_t code);
   void PushButton1_Action(PushButton& sender);
 
-  // Reading the update file, by the names the class records list.
-  static String startTag(const String& tagName) { return StartTag(tagName); }
-  static String endTag(const String& tagName) { return EndTag(tagName); }
+  // The text between the first <tag> and the next </tag> in the update file; empty when there is none.
   static String returnValue(const String& source, const String& tag) { return TagValue(source, tag); }
 
   // The upgrade offer, and what its buttons do.

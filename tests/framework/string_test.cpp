@@ -50,12 +50,17 @@ TEST(String, utf8DecodingReplacesInvalidSequences) {
 
 TEST(String, isolatedTextCannotLeaveItsIsolate) {
   const std::pair<String, String> cases[] = {
-      {U"3.0.0", U"\u20683.0.0\u2069"},
-      {U"", U"\u2068\u2069"},
+      {U"3.0.0", U"3.0.0"},  // nothing in it can turn the words around it
+      {U"", U""},
+      {U"\u0627", U"\u2068\u0627\u2069"},
       {U"3.0\u202Egnp.exe", U"\u20683.0\u202Egnp.exe\u2069"},
       {U"\u2069\u202Ex", U"\u2068\u202Ex\u2069"},
       {U"\u2067a\u2066b", U"\u2068\u2067a\u2066b\u2069\u2069\u2069"},
       {U"\u2066a\u2069\u2069b", U"\u2068\u2066a\u2069b\u2069"},
   };
   for (const auto& [text, isolated] : cases) EXPECT_EQ(Isolated(text), isolated) << ToUtf8(text);
+  // Right-to-left letters and marks, and every direction control.
+  for (char32_t c : {0x05D0, 0x061C, 0x200E, 0x200F, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E, 0x2066, 0x2067, 0x2068, 0x2069}) {
+    EXPECT_EQ(Isolated(U"1" + Chr(c)).substr(0, 3), U"\u20681" + Chr(c)) << std::hex << static_cast<std::uint32_t>(c);
+  }
 }

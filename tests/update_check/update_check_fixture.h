@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include "addresses/addresses.h"
-#include "app/app.h"
 #include "framework/qt_text.h"
 #include "main_window/window1.h"
 #include "tests/support/local_http_server.h"

@@ -73,32 +73,51 @@ TEST_F(UpdateOutcomeTest, theCurrentVersionIsReportedThenEverythingCloses) {
 
 TEST_F(UpdateOutcomeTest, cancellingTheOfferOpensNothing) {
   press = QStringLiteral("Cancel");
-  ASSERT_TRUE(CheckAndWait("<Free>yEs</Free><CurrentVersion>1.9</CurrentVersion><Description>one\r\n<b>two</b></Description>"));
-  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
-  EXPECT_EQ(shown.value(0),
-            QStringLiteral("Version \u20681.9\u2069 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
-                           "you like to automatically download this update (using your web browser)?"));
+  ASSERT_TRUE(CheckAndWait("<Free>yEs</Free><CurrentVersion>2.1.0</CurrentVersion><Description>one\r\n<b>two</b></Description>"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3^2</CurrentVersion><Free> Yes</Free>", "HTTP/1.0 500 Internal Server Error"));
+  EXPECT_EQ(shown.value(0), QStringLiteral("Version 2.1.0 is now available. (You are using version 2.0.0.) This is a free upgrade. Would "
+                                           "you like to automatically download this update (using your web browser)?"));
   EXPECT_EQ(titles.value(0), QStringLiteral("New version available!"));
   EXPECT_EQ(shown.value(1), QStringLiteral("one\n<b>two</b>"));
   EXPECT_FALSE(barShownBehind);
-  // Only Yes, in any letter case, is free.
-  EXPECT_EQ(shown.value(2),
-            QStringLiteral("Version \u20683\u2069 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
-                           "you like to automatically download the trial version (using your web browser)?"));
+  // Only Yes, in any letter case, is free; the version is shown as it is written.
+  EXPECT_EQ(shown.value(2), QStringLiteral("Version 3^2 is now available. (You are using version 2.0.0.) This is a paid upgrade. Would "
+                                           "you like to automatically download the trial version (using your web browser)?"));
   EXPECT_TRUE(urls.urls.isEmpty());
   EXPECT_TRUE(PanelOpen()) << "the offer leaves the version panel alone";
 }
 
+// A line break in the version would end the isolate around it, and its RLO would turn our words around.
 TEST_F(UpdateOutcomeTest, theOffersVersionCannotTurnTheSentenceAround) {
   press = QStringLiteral("Cancel");
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>3.0.0\xE2\x81\xA9\xE2\x80\xAEgnp.exe</CurrentVersion>"));
+  for (const QByteArray lineBreak : {"\n", "\r", "\u2028", "\u2029", "\uFDD0", "\uFDD1"}) {
+    ASSERT_TRUE(CheckAndWait("<CurrentVersion>3.0" + lineBreak + "\u202Eevil</CurrentVersion>"));
+  }
   EXPECT_TRUE(shown.value(0).startsWith(QStringLiteral("Version \u20683.0.0\u202Egnp.exe\u2069 is now available. (You are using")))
       << shown.value(0).toStdString();
+  for (qsizetype i = 2; i < 14; i += 2) {
+    EXPECT_TRUE(shown.value(i).startsWith(QStringLiteral("Version \u20683.0 \u202Eevil\u2069 is now available. (You are using")))
+        << i << shown.value(i).toStdString();
+  }
+}
+
+// However long the version, the dialog's cut leaves the offer's own words in view.
+TEST_F(UpdateOutcomeTest, aLongVersionIsCutSoTheWholeSentenceShows) {
+  press = QStringLiteral("Cancel");
+  ASSERT_TRUE(CheckAndWait("<Free>Yes</Free><CurrentVersion>" + QByteArray(40000, '9') + "</CurrentVersion>"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>3" + QByteArray("\u200D").repeated(32768) + "</CurrentVersion>"));
+  EXPECT_EQ(shown.value(0), QStringLiteral("Version ") + QString(64, u'9') +
+                                QStringLiteral("\u2026 is now available. (You are using version 2.0.0.) This is a free upgrade. "
+                                               "Would you like to automatically download this update (using your web browser)?"));
+  EXPECT_EQ(shown.value(2), QStringLiteral("Version 3") + QString(63, u'\u200D') +
+                                QStringLiteral("\u2026 is now available. (You are using version 2.0.0.) This is a paid upgrade. "
+                                               "Would you like to automatically download the trial version (using your web browser)?"));
 }
 
 TEST_F(UpdateOutcomeTest, theActionButtonOpensTheDownloadPageAndCloses) {
   ASSERT_TRUE(CheckAndWait("<CurrentVersion>2.0.1</CurrentVersion>"));
-  EXPECT_EQ(urls.urls, QStringList{ToQString(kDownloadPage)});
+  EXPECT_EQ(urls.urls, QStringList{QStringLiteral("http://www.brevant.example/download/")});
 }
 
 TEST_F(UpdateOutcomeTest, goToWebsiteOpensTheSiteAndLeavesTheWindowOpen) {
@@ -106,6 +125,6 @@ TEST_F(UpdateOutcomeTest, goToWebsiteOpensTheSiteAndLeavesTheWindowOpen) {
   server.ReplyWith("HTTP/1.0 200 OK\r\n\r\n<CurrentVersion>9.0.0</CurrentVersion>");
   window = OpenUpdateWindow();
   ASSERT_TRUE(testing_support::WaitUntil([&] { return !urls.urls.isEmpty(); }));
-  EXPECT_EQ(urls.urls, QStringList{ToQString(kProductWebSite)});
+  EXPECT_EQ(urls.urls, QStringList{QStringLiteral("http://www.brevant.example")});
   EXPECT_EQ(OpenInstance<class updateWindow>(), window);
 }

@@ -25,3 +25,16 @@ TEST(UpdateReply, versionsCompareFieldByFieldAsNumbersForEquality) {
   };
   for (const auto& [version, current] : cases) EXPECT_EQ(IsCurrentVersion(version, 2, 0, 0), current) << ToUtf8(version);
 }
+
+// As the upgrade offer's sentence shows a version.
+TEST(UpdateReply, aVersionInTheOfferIsOneShortLine) {
+  const std::pair<String, String> cases[] = {
+      {U"3.0\n\u202Eevil", U"\u20683.0 \u202Eevil\u2069"},
+      {U"a\r\nb\rc\u2028d\u2029e\uFDD0f\uFDD1g\v\f\u0085", U"a  b c d e f g\v\f\u0085"},  // Qt shows the last three in line
+      {String(64, U'9'), String(64, U'9')},
+      {String(65, U'9'), String(64, U'9') + U"\u2026"},
+      {U"\u05D2\u05E8\u05E1\u05D4 3", U"\u2068\u05D2\u05E8\u05E1\u05D4 3\u2069"},
+      {String(63, U'9') + U"\u2067ab", U"\u2068" + String(63, U'9') + U"\u2067\u2026\u2069\u2069"},  // cut, then balanced
+  };
+  for (const auto& [version, shown] : cases) EXPECT_EQ(VersionForSentence(version), shown) << ToUtf8(version);
+}
