@@ -29,6 +29,13 @@ std::int32_t Placeable(const QWidget& w, std::int32_t position) {
   const qreal ratio = w.devicePixelRatioF();
   return std::clamp(position, static_cast<std::int32_t>(std::ceil(-32768 / ratio)), static_cast<std::int32_t>(std::floor(32767 / ratio)));
 }
+
+// Moves one edge of the window, keeping its size.
+void MoveEdge(QWidget& w, void (QRect::*moveEdge)(int), std::int32_t position) {
+  QRect g = w.geometry();
+  (g.*moveEdge)(Placeable(w, position));
+  w.setGeometry(g);
+}
 }  // namespace
 
 // The Qt side of a Window: forwards the close box and the Return and Escape keys. It may outlive
@@ -162,18 +169,12 @@ std::int32_t Window::Left() const {
 
 void Window::SetTop(std::int32_t top) {
   RequireMainThread();
-  auto& w = NotNil(widget_);
-  QRect g = w.geometry();
-  g.moveTop(Placeable(w, top));
-  w.setGeometry(g);
+  MoveEdge(NotNil(widget_), &QRect::moveTop, top);
 }
 
 void Window::SetLeft(std::int32_t left) {
   RequireMainThread();
-  auto& w = NotNil(widget_);
-  QRect g = w.geometry();
-  g.moveLeft(Placeable(w, left));
-  w.setGeometry(g);
+  MoveEdge(NotNil(widget_), &QRect::moveLeft, left);
 }
 
 void Window::SetMenuBar(std::shared_ptr<::MenuBar> bar) {
