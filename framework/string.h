@@ -2,7 +2,8 @@
 
 // The program's text type and its string functions. A String holds Unicode code points, so every
 // position and length counts characters; bytes appear only at the edges (UTF-8, Qt, sockets).
-// Positions are 1-based; 0 means "not found".
+// Positions are 1-based; 0 means "not found". Lowercase, SameText and Isolated need Unicode's
+// character tables and come with the framework library; the rest need no library at all.
 
 #include <cstdint>
 #include <string>
