@@ -112,15 +112,6 @@ TEST_F(Window1Test, theClipboardGetsWhatTheFieldHolds_characterForCharacter) {
   QTest::keyClicks(&Edit(*w), "x");
   clipboard.SetText(*w->EditField1());
   EXPECT_EQ(FromQString(QApplication::clipboard()->text()), U"x" + shared) << "the field was edited since";
-
-  w->EditField1()->SetText(U"a\u00A0b\u2028c\rd");
-  w->EditField1()->SelectAll();
-  w->EditField1()->Copy();
-  EXPECT_EQ(FromQString(QApplication::clipboard()->text()), U"a\u00A0b\nc\nd") << "Copy keeps no-break spaces too";
-
-  w->EditField1()->SetText(U"\uFEFF> quoted");
-  w->Zendle1()->Push();
-  EXPECT_EQ(w->EditField1()->Text(), U"\uFEFF quoted") << "a leading byte order mark is a character too";
 }
 
 namespace {
