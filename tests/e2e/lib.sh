@@ -3,6 +3,7 @@ set -euo pipefail
 
 # run_under_xvfb.sh gives each run a log and a folder for its files, and removes both.
 : "${E2E_LOG:?}" "${E2E_TMP:?}"
+export XDG_CONFIG_HOME=$E2E_TMP/config
 # On failure, what the program printed is shown too.
 fail() {
   echo "FAIL: $*" >&2
@@ -56,8 +57,8 @@ window_or_exit() {
   return 1
 }
 
-# Closes a window as a window manager does: WM_DELETE_WINDOW.
-close_window() { "$WM_DELETE" "$1"; }
+# Closes window $1 as a window manager does (WM_DELETE_WINDOW); the program must then end with status 0.
+close_to_exit() { "$WM_DELETE" "$1"; wait_exit; [ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"; }
 
 # Waits for the program to end; sets ZSTATUS to its exit status (124 when it did not end).
 wait_exit() {

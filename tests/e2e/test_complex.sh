@@ -2,8 +2,6 @@
 # mnemonics, press "Complex", read the cleaned text back from the clipboard while the program still
 # owns it, and close the window as a window manager does: the program ends with status 0.
 source "$(dirname "$0")/lib.sh"
-export XDG_CONFIG_HOME=$E2E_TMP/config
-work=$E2E_TMP
 start_zendle
 eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
 [ "$WIDTH" = 450 ] || fail "width $WIDTH, expected 450"
@@ -20,11 +18,9 @@ click_at "$ZWIN" 100 $((menu + 100))
 xdotool key alt+e p
 click_at "$ZWIN" 165 $((menu + 244))   # Complex
 
-printf ' Dear Ann,the plan is fine.see youBobx 5\xc2\xa0km\nlinenext\n' >"$work/expected"
-wait_for sh -c "xclip -o -selection clipboard >'$work/got' && cmp -s '$work/got' '$work/expected'" \
-  || fail "clipboard after Complex: $(od -c "$work/got" | head -5)"
+printf ' Dear Ann,the plan is fine.see youBobx 5\xc2\xa0km\nlinenext\n' >"$E2E_TMP/expected"
+wait_for sh -c "xclip -o -selection clipboard >'$E2E_TMP/got' && cmp -s '$E2E_TMP/got' '$E2E_TMP/expected'" \
+  || fail "clipboard after Complex: $(od -c "$E2E_TMP/got" | head -5)"
 
-close_window "$ZWIN"
-wait_exit
-[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+close_to_exit "$ZWIN"
 echo "ok"

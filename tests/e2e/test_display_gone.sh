@@ -1,7 +1,6 @@
 # The program ends without a crash when its X server goes away under it (a logout, a dropped remote
 # session). It runs on a server of its own here, which the test then ends.
 source "$(dirname "$0")/lib.sh"
-export XDG_CONFIG_HOME=$E2E_TMP/config
 displayfile=$E2E_TMP/display
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 own_xvfb=$!

@@ -3,8 +3,6 @@
 # offers no formats at all. Each time the program keeps running and the typed text stays; then a
 # real paste still inserts its text, no-break space and line break included.
 source "$(dirname "$0")/lib.sh"
-export XDG_CONFIG_HOME=$E2E_TMP/config
-work=$E2E_TMP
 owners=()
 trap 'for p in "${owners[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
 start_zendle
@@ -15,9 +13,9 @@ field_y=$((menu + 100))
 # Both selections taken by a clip_owner in the given mode; it tells when it owns them.
 own_selections() {
   for selection in CLIPBOARD PRIMARY; do
-    "$CLIP_OWNER" "$selection" "$1" >"$work/owner.$selection" &
+    "$CLIP_OWNER" "$selection" "$1" >"$E2E_TMP/owner.$selection" &
     owners+=($!)
-    wait_for grep -q ready "$work/owner.$selection" || fail "clip_owner $1 did not take $selection"
+    wait_for grep -q ready "$E2E_TMP/owner.$selection" || fail "clip_owner $1 did not take $selection"
   done
 }
 release_selections() {
@@ -36,14 +34,14 @@ try_every_paste() {
 
 # Reads the field through its own Copy (which makes the program the owner) and compares.
 field_holds() {
-  printf '%s' "$1" >"$work/expected"
+  printf '%s' "$1" >"$E2E_TMP/expected"
   xdotool key ctrl+a ctrl+c ctrl+End
   for _ in $(seq 300); do
     kill -0 "$ZPID" 2>/dev/null || { wait_exit; fail "the program ended (status $ZSTATUS) while: $2"; }
-    xclip -o -selection clipboard >"$work/got" 2>/dev/null && cmp -s "$work/got" "$work/expected" && return 0
+    xclip -o -selection clipboard >"$E2E_TMP/got" 2>/dev/null && cmp -s "$E2E_TMP/got" "$E2E_TMP/expected" && return 0
     sleep 0.1
   done
-  fail "field after $2: $(od -c "$work/got" | head -3)"
+  fail "field after $2: $(od -c "$E2E_TMP/got" | head -3)"
 }
 
 click_at "$ZWIN" 100 "$field_y"
@@ -68,7 +66,5 @@ printf ' pasted\xc2\xa0a\nb' | xclip -i -selection clipboard
 xdotool key ctrl+v
 field_holds "$(printf 'typed one two three pasted\xc2\xa0a\nb')" 'a real paste'
 
-close_window "$ZWIN"
-wait_exit
-[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+close_to_exit "$ZWIN"
 echo "ok"

@@ -11,15 +11,11 @@ eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
 
 # Without a window manager the client window itself moves: its top and left become 200 and 300.
 xdotool windowmove --sync "$ZWIN" 300 200
-close_window "$ZWIN"
-wait_exit
-[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+close_to_exit "$ZWIN"
 printf '#Window1Position 200,300\n' | cmp -s - "$prefs" || fail "file holds '$(cat "$prefs")'"
 
 start_zendle
 eval "$(xdotool getwindowgeometry --shell "$ZWIN")"
 [ "$X" = 300 ] && [ "$Y" = 200 ] || fail "second start at $X,$Y, expected 300,200"
-close_window "$ZWIN"
-wait_exit
-[ "$ZSTATUS" = 0 ] || fail "exit status $ZSTATUS"
+close_to_exit "$ZWIN"
 echo "ok"

@@ -81,9 +81,8 @@ TEST_F(HttpSocketTest, aConnectionResetMidReplyStillDeliversWhatArrived) {
   EXPECT_EQ(content, U"<CurrentVersion>2.0");
 }
 
+// A refused connection is the update outcome tests' (code 2).
 TEST_F(HttpSocketTest, noConnectionEndsInAnError) {
-  ASSERT_TRUE(Fetch(QStringLiteral("http://127.0.0.1:%1/x").arg(ClosedPort())));
-  EXPECT_EQ(code, 2) << "connection refused";
   QUrl unresolvable;  // a reserved name that never resolves
   unresolvable.setScheme(QStringLiteral("http"));
   unresolvable.setHost(QStringLiteral("update.brevant.invalid"));

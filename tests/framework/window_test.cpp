@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QPushButton>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +12,10 @@
 #include <thread>
 #include <tuple>
 
+#include "framework/exceptions.h"
 #include "framework/push_button.h"
 #include "framework/text_area.h"
+#include "tests/support/gui_helpers.h"
 
 namespace {
 // A window with a field and three buttons whose Open and Close events ask for their own accessor.
@@ -170,4 +173,22 @@ TEST(WindowScaledDeathTest, aPositionIsKeptWhereTheWindowSystemCanHoldItTwiceOve
   };
   EXPECT_EXIT(readBack(), ::testing::ExitedWithCode(0), "read back: -22,1300 16383,-16384 -16384,16383$");
   qunsetenv("QT_SCALE_FACTOR");
+}
+
+// The child answers the report's message box and echoes what it said, so the test sees both. The
+// children re-run this binary, so no thread or Qt state is shared with a forked copy.
+TEST(DefaultHandlerDeathTest, anExceptionFromAButtonIsReportedByClassAndEndsTheProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  auto clickGo = [] {
+    auto button = Probe()->ControlAs<PushButton>(U"Go");
+    button->Action = [](PushButton&) { throw NilObjectException("test"); };
+    testing_support::AnswerNextModal([](QWidget* modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) std::fprintf(stderr, "box said: %s\n", qPrintable(box->text()));
+      std::fflush(stderr);
+      if (auto* ok = modal->findChild<QAbstractButton*>()) ok->click();
+    });
+    static_cast<QAbstractButton*>(button->Widget())->click();
+    std::fprintf(stderr, "the handler's exception was swallowed\n");
+  };
+  EXPECT_EXIT(clickGo(), ::testing::ExitedWithCode(1), "unhandled exception: NilObjectException(.|\n)*box said: .*NilObjectException");
 }

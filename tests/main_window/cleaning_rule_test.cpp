@@ -17,7 +17,6 @@ TEST(Cleaning, whatSimpleAndComplexMakeOfPastedText) {
       {U">\r>\r>\r> A", U"\r\r\r A", U"A"},
       {U"A\r\r\r\r\rB", U"A\r\r\r\r\rB", U"A\r\rB"},
       {U"A....     B", U"A....     B", U"A. B"},
-      {U"A\r\r\r\r\r\r B", U"A\r\r\r\r\r\r B", U"AB"},
       {U"A.\r .B", U"A.\r .B", U"A..B"},  // a later pass can form what an earlier one removed
       // A no-break space read as two characters joins the lines; the small letter makes no pair.
       {U"A\r\r\r\u00C2\u00A0B", U"A\r\r\r\u00C2\u00A0B", U"AB"},

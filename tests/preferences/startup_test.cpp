@@ -13,21 +13,8 @@ struct SavedPosition : ProgramFixture {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(saved);
   }
-  QByteArray saved = "'saved by an earlier run\r\n#Window1Position 200,300\r\n";
+  QByteArray saved = "#Window1Position 99999999999999999999,-1e309\n";
 };
-
-TEST_F(SavedPosition, mainWindowOpensThereAndClosingRewritesTheFile) {
-  auto window = Window1();
-  EXPECT_EQ(window->Top(), 200);
-  EXPECT_EQ(window->Left(), 300);
-
-  window->SetTop(-22);
-  window->SetLeft(1300);
-  window->Close();
-  QFile file(config_->Path() + "/rozovozu.txt");
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), "#Window1Position -22,1300\n");
-}
 
 TEST_F(SavedPosition, onlyATopOfZeroMeansNoSavedPlace) {
   const std::tuple<QByteArray, std::int32_t, std::int32_t> cases[] = {
@@ -47,15 +34,7 @@ TEST_F(SavedPosition, onlyATopOfZeroMeansNoSavedPlace) {
   }
 }
 
-struct OutOfRangePosition : ProgramFixture {
-  void BeforeStartup() override {
-    QFile file(config_->Path() + "/rozovozu.txt");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#Window1Position 99999999999999999999,-1e309\n");
-  }
-};
-
-TEST_F(OutOfRangePosition, isPlacedAtTheWindowSystemsBoundsAndSavedAsPlaced) {
+TEST_F(SavedPosition, outOfRangeIsPlacedAtTheWindowSystemsBoundsAndSavedAsPlaced) {
   auto window = Window1();
   const std::int32_t top = window->Top(), left = window->Left();
   EXPECT_EQ(top, 32767);
