@@ -37,14 +37,6 @@ class TextAreaWidget final : public QPlainTextEdit {
     }
     return handled;
   }
-  void focusInEvent(QFocusEvent* e) override {
-    QPlainTextEdit::focusInEvent(e);
-    update();
-  }
-  void focusOutEvent(QFocusEvent* e) override {
-    QPlainTextEdit::focusOutEvent(e);
-    update();
-  }
 
   // Cut, Copy and dragging give the selection as Text would (Qt's own would turn no-break spaces
   // into blanks), with the clipboard's line breaks.
