@@ -46,11 +46,17 @@ class TextAreaWidget final : public QPlainTextEdit {
     return data;
   }
 
-  // Every paste, middle click and drop lands here. Qt 6.4's own insertion reads the first of the
-  // offered formats unchecked, and crashes when the clipboard's owner offers none or refuses; only
-  // an offer with text goes on to it.
+  // Every paste, middle click and drop lands here. Qt 6.4's own insertion reads the offer's list of
+  // formats again and takes its first entry unchecked: it crashes when the clipboard's owner offers
+  // none, refuses, or quits between two readings. So the offered text is read once, and Qt gets
+  // only our own copy of it.
   void insertFromMimeData(const QMimeData* source) override {
-    if (source && source->hasText()) QPlainTextEdit::insertFromMimeData(source);
+    if (!source) return;
+    const QString text = source->text();
+    if (text.isEmpty()) return;
+    QMimeData copy;
+    copy.setText(text);
+    QPlainTextEdit::insertFromMimeData(&copy);
   }
 };
 

@@ -73,3 +73,16 @@ click_at() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
 }
+
+# field_holds TEXT WHAT: the field, read through the program's own Copy (which makes the program the
+# clipboard's owner), holds TEXT; fails naming WHAT when it does not, or when the program has ended.
+field_holds() {
+  printf '%s' "$1" >"$E2E_TMP/expected"
+  xdotool key ctrl+a ctrl+c ctrl+End
+  for _ in $(seq 300); do
+    kill -0 "$ZPID" 2>/dev/null || { wait_exit; fail "the program ended (status $ZSTATUS) while: $2"; }
+    xclip -o -selection clipboard >"$E2E_TMP/got" 2>/dev/null && cmp -s "$E2E_TMP/got" "$E2E_TMP/expected" && return 0
+    sleep 0.1
+  done
+  fail "field after $2: $(od -c "$E2E_TMP/got" | head -3)"
+}

@@ -32,18 +32,6 @@ try_every_paste() {
   xdotool key ctrl+End
 }
 
-# Reads the field through its own Copy (which makes the program the owner) and compares.
-field_holds() {
-  printf '%s' "$1" >"$E2E_TMP/expected"
-  xdotool key ctrl+a ctrl+c ctrl+End
-  for _ in $(seq 300); do
-    kill -0 "$ZPID" 2>/dev/null || { wait_exit; fail "the program ended (status $ZSTATUS) while: $2"; }
-    xclip -o -selection clipboard >"$E2E_TMP/got" 2>/dev/null && cmp -s "$E2E_TMP/got" "$E2E_TMP/expected" && return 0
-    sleep 0.1
-  done
-  fail "field after $2: $(od -c "$E2E_TMP/got" | head -3)"
-}
-
 click_at "$ZWIN" 100 "$field_y"
 xdotool type --delay 20 'typed'
 try_every_paste

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 #include "framework/clipboard.h"
 #include "framework/qt_text.h"
@@ -156,22 +157,55 @@ TEST_F(DarkThemeTest, theFieldIsBlackOnWhite_hidesItsSelectionWithoutFocus_alway
   EXPECT_NE(shown(), plain) << "with focus it is";
 }
 
-// Nothing to paste: a clipboard with no formats at all, or formats without text, pasted by key or
-// by the Edit menu. The field keeps what it held.
-TEST_F(Window1Test, pastingNothingKeepsTheField) {
+namespace {
+// An offer whose owner quits after its list of formats was first read: from then on the list is
+// empty. With text, it still answers the request for the text itself.
+class VanishingOffer final : public QMimeData {
+ public:
+  explicit VanishingOffer(QString text) : text_(std::move(text)) {}
+  QStringList formats() const override { return readings_++ == 0 ? QStringList{QStringLiteral("text/plain")} : QStringList{}; }
+
+ protected:
+  QVariant retrieveData(const QString& format, QMetaType) const override {
+    return format == QStringLiteral("text/plain") && !text_.isEmpty() ? QVariant(text_) : QVariant();
+  }
+
+ private:
+  QString text_;
+  mutable int readings_ = 0;
+};
+}  // namespace
+
+// Nothing to paste, or an owner that quits in the middle: a clipboard with no formats at all,
+// formats without text, or a list of formats that empties once read, pasted by key or by the Edit
+// menu. The field keeps what it held, and gets the text that was still handed over.
+TEST_F(Window1Test, pastingNothingOrFromAVanishingOwnerKeepsTheField) {
   auto w = Window1();
   auto& edit = Edit(*w);
   edit.setFocus();
   QTest::keyClicks(&edit, "typed");
-  for (const char* format : {"", "image/png"}) {
-    auto* offer = new QMimeData;
-    if (*format) offer->setData(QString::fromLatin1(format), "\x89PNG");
-    QApplication::clipboard()->setMimeData(offer);
-    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
-    w->EditField1()->Paste();
-    EXPECT_EQ(w->EditField1()->Text(), U"typed") << "offering: " << (*format ? format : "no format");
+  const std::function<QMimeData*()> offers[] = {
+      [] { return new QMimeData; },
+      [] {
+        auto* offer = new QMimeData;
+        offer->setData(QStringLiteral("image/png"), "\x89PNG");
+        return offer;
+      },
+      [] { return new VanishingOffer(QString()); },
+      [] { return new VanishingOffer(QStringLiteral("+")); },
+  };
+  const std::function<void()> pastes[] = {
+      [&] { QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier); },
+      [&] { QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier); },
+      [&] { w->EditField1()->Paste(); },
+  };
+  for (const auto& offer : offers) {
+    for (const auto& paste : pastes) {
+      QApplication::clipboard()->setMimeData(offer());
+      paste();
+    }
   }
+  EXPECT_EQ(w->EditField1()->Text(), U"typed+++");
 }
 
 // The field's frame tells whether typing goes there, as the style's own text inputs do.
