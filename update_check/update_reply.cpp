@@ -1,5 +1,7 @@
 #include "update_check/update_reply.h"
 
+#include <algorithm>
+
 String StartTag(const String& tagName) { return U"<" + tagName + U">"; }
 
 String EndTag(const String& tagName) { return U"</" + tagName + U">"; }
@@ -19,6 +21,10 @@ bool IsCurrentVersion(const String& version, std::int32_t major, std::int32_t mi
     if (Val(NthField(version, U".", field)) != static_cast<double>(running[field - 1])) return false;
   }
   return true;
+}
+
+bool NamesAVersion(const String& version) {
+  return std::any_of(version.begin(), version.end(), [](char32_t c) { return c != U' ' && c != U'\t' && !IsLineBreak(c); });
 }
 
 String VersionForSentence(const String& version) {

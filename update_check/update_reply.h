@@ -16,6 +16,9 @@ String TagValue(const String& source, const String& tag);
 // missing field reads as 0, later fields are ignored, and lower counts as different as higher does.
 bool IsCurrentVersion(const String& version, std::int32_t major, std::int32_t minor, std::int32_t bug);
 
+// Whether a published version holds anything but blanks, tabs and line breaks.
+bool NamesAVersion(const String& version);
+
 // A published version as the offer's sentence shows it: cut after 64 characters with an ellipsis,
 // and on one line (each line break a blank), so that nothing in it can end the isolate it is set in.
 String VersionForSentence(const String& version);

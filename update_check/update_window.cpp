@@ -105,12 +105,14 @@ void updateWindow::Event_Open() {
 void updateWindow::PushButton1_Action(PushButton&) { Close(); }
 
 void updateWindow::hp_PageReceived(HTTPSocket&, const String&, std::int32_t, std::shared_ptr<InternetHeaders>, const String& content) {
-  if (SameText(content, U"")) {
+  const String version = returnValue(content, U"CurrentVersion");
+  // An empty reply, a server's error page or an empty tag names no version: there is nothing to
+  // report, and an offer of "Version  " would call a failure an update.
+  if (!NamesAVersion(version)) {
     Close();
     return;
   }
   const auto keep = shared_from_this();  // the window outlives the dialogs' own event loops
-  const String version = returnValue(content, U"CurrentVersion");
   const String description = returnValue(content, U"Description");
   const bool free = SameText(returnValue(content, U"Free"), U"Yes");
   NotNil(ProgressBar1()).SetVisible(false);

@@ -56,10 +56,17 @@ TEST_F(UpdateOutcomeTest, anUnreachableServerIsReportedWithItsCode) {
   EXPECT_TRUE(testing_support::WaitUntil([&] { return QApplication::activeWindow() == main; })) << "the main window has the focus again";
 }
 
-TEST_F(UpdateOutcomeTest, anEmptyBodyClosesWithoutAWord) {
+// A reply that names no version is no answer: an empty body, a server's error page, an empty tag.
+TEST_F(UpdateOutcomeTest, aReplyThatNamesNoVersionClosesWithoutAWord) {
   ASSERT_TRUE(CheckAndWait(""));
-  EXPECT_TRUE(shown.empty());
+  ASSERT_TRUE(CheckAndWait("<html><body><h1>Not Found</h1></body></html>", "HTTP/1.0 404 Not Found"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion></CurrentVersion><Free>Yes</Free>"));
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion> \t\r\n \n</CurrentVersion>"));
+  EXPECT_TRUE(shown.empty()) << shown.join(u'|').toStdString();
   EXPECT_TRUE(PanelOpen());
+  press = QStringLiteral("Cancel");
+  ASSERT_TRUE(CheckAndWait("<CurrentVersion>\n 3 \n</CurrentVersion>", "HTTP/1.0 404 Not Found"));
+  EXPECT_TRUE(shown.value(0).startsWith(QStringLiteral("Version   3   is now available."))) << shown.value(0).toStdString();
 }
 
 // The reply's text decides, whatever its status says.
